@@ -1,0 +1,102 @@
+#include "mainwindow.h"
+
+#include "drillpage.h"
+#include "look.h"
+#include "pagespec.h"
+#include "tabstrip.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace kalkora {
+namespace {
+
+// The green area under the menu bar that holds the tab strip.
+class ClientArea final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), kPageGreen); }
+};
+
+constexpr int kBannerMilliseconds = 3000;
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource &random, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("Kalkora"));
+    setWindowTitle(QStringLiteral("Kalkora gyakorló"));
+
+    m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
+    m_end->setObjectName(QStringLiteral("mnuEnd"));
+
+    const QScreen *screen = this->screen();
+    const Twips twips(screen ? screen->logicalDotsPerInchY() : 96);
+    auto *client = new ClientArea(this);
+    client->setFixedSize(twips.px(kClientWidth), twips.px(kClientHeight));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_strip = new TabStrip(twips.px(kTabRowHeight), client);
+    m_strip->setObjectName(QStringLiteral("SSTab1"));
+    m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
+    for (const PageSpec &spec : drillPages()) {
+        auto *page = new DrillPage(spec, random, twips);
+        m_strip->addPage(page, spec.tabCaption.toString());
+        connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
+        m_pages.append(page);
+    }
+    chainFocus();
+
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(kBannerMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::hideBanners);
+    m_timer->start();
+}
+
+void MainWindow::poseFirstProblems()
+{
+    for (DrillPage *page : std::as_const(m_pages))
+        page->poseFirstProblem();
+}
+
+void MainWindow::hideBanners()
+{
+    m_timer->stop();
+    for (DrillPage *page : std::as_const(m_pages))
+        page->hideBanner();
+}
+
+void MainWindow::chainFocus()
+{
+    // One keyboard order over the whole window; the controls of tabs that are
+    // not in front are skipped because they are hidden.
+    QList<std::pair<int, QWidget *>> order;
+    for (DrillPage *page : std::as_const(m_pages))
+        order += page->focusables();
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QWidget *previous = m_strip->tabBar();
+    for (const auto &[index, widget] : std::as_const(order)) {
+        setTabOrder(previous, widget);
+        previous = widget;
+    }
+    m_strip->tabBar()->setFocus();
+}
+
+} // namespace kalkora

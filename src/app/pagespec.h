@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QStringView>
+
+#include <span>
+
+namespace kalkora {
+
+class DrillRules;
+
+// What a control does on a drill page; its font, colours and alignment follow
+// from it (see look.h).
+enum class Role {
+    FirstOperand,
+    SecondOperand,
+    Sign,        // operator and "=" signs
+    BoldSign,    // the minus signs
+    CentredSign, // the completion page's "="
+    Answer,
+    CheckButton,
+    Banner,
+    Given,
+    Right,
+    Wrong,
+    Caption,      // right-aligned captions before counters and limit fields
+    CaptionAfter, // "feladat" after the given counter
+    Percent,
+    Limit,
+    History,
+};
+
+// One control of a page: geometry in twips from the tab strip's top-left
+// corner, tab row included.
+struct ControlSpec
+{
+    Role role;
+    const char *name; // objectName; array elements as Label2_24
+    QStringView text;
+    int left, top, width, height;
+    int tabIndex = -1; // window-wide keyboard order; -1 for controls that take no focus
+    int slot = 0;      // Limit: which of the page's limits; Sign: shown only for this problem kind (0: always)
+};
+
+struct PageSpec
+{
+    QStringView tabCaption;
+    const DrillRules &rules;
+    std::span<const ControlSpec> controls;
+};
+
+// The five drill pages in tab order.
+std::span<const PageSpec> drillPages();
+
+// Size of the window's client area and the tab strip's place in it, in twips.
+inline constexpr int kClientWidth = 10005;
+inline constexpr int kClientHeight = 5550;
+inline constexpr int kStripLeft = 45;
+inline constexpr int kStripTop = 315;
+inline constexpr int kStripWidth = 9915;
+inline constexpr int kStripHeight = 5190;
+inline constexpr int kTabRowHeight = 520;
+inline constexpr int kHistoryColumnWidths[] = {700, 300, 700, 300, 1440};
+
+} // namespace kalkora

@@ -1,0 +1,151 @@
+#include "additionrules.h"
+#include "completionrules.h"
+#include "divisionrules.h"
+#include "multiplicationrules.h"
+#include "pagespec.h"
+#include "subtractionrules.h"
+
+namespace kalkora {
+namespace {
+
+using R = Role;
+constexpr QStringView kCheck = u"Nézzük...";
+constexpr QStringView kWrong = u"Az eredmény HIBÁS!";
+constexpr QStringView kGivenCaption = u"Felaldva:";
+constexpr QStringView kGivenAfter = u"feladat";
+constexpr QStringView kRightCaption = u"Jó válasz:";
+constexpr QStringView kWrongCaption = u"Hibás válasz:";
+constexpr QStringView kResultMax = u"Eredmény max.:";
+
+constexpr ControlSpec kAddition[] = {
+    {R::FirstOperand, "lb1", u"0", 270, 1170, 915, 420},
+    {R::Sign, "Label1_0", u"+", 1215, 1125, 375, 465},
+    {R::SecondOperand, "lb2", u"0", 1620, 1170, 915, 420},
+    {R::Sign, "Label1_1", u"=", 2565, 1125, 375, 465},
+    {R::Answer, "txEredmeny", u"", 2970, 1125, 1365, 675, 2},
+    {R::CheckButton, "Command1", kCheck, 4545, 1125, 1635, 555, 1},
+    {R::Banner, "lbEredmeny", kWrong, 6255, 1170, 3390, 465},
+    {R::History, "ListView1", u"", 6255, 1845, 3210, 3120, 44},
+    {R::Caption, "Label2_0", kGivenCaption, 585, 2070, 1095, 375},
+    {R::Given, "lbFeladva", u"0", 1710, 2025, 960, 420},
+    {R::CaptionAfter, "Label2_1", kGivenAfter, 2745, 2070, 1185, 375},
+    {R::Caption, "Label2_2", kRightCaption, 360, 2610, 1320, 375},
+    {R::Right, "lbJo", u"0", 1710, 2565, 960, 420},
+    {R::Percent, "lbSzazalek", u"100 %", 3240, 2580, 1035, 405},
+    {R::Caption, "Label2_3", kWrongCaption, 90, 3150, 1590, 375},
+    {R::Wrong, "lbHibas", u"0", 1710, 3105, 960, 420},
+    {R::Caption, "Label2_24", kResultMax, 270, 4095, 2130, 375},
+    {R::Limit, "txMaxPlusz", u"", 2565, 4050, 915, 480, 82, 0},
+};
+
+constexpr ControlSpec kSubtraction[] = {
+    {R::FirstOperand, "lbk1", u"0", 270, 1215, 915, 420},
+    {R::BoldSign, "Label1_3", u"-", 1260, 1125, 375, 555},
+    {R::SecondOperand, "lbk2", u"0", 1620, 1215, 915, 420},
+    {R::Sign, "Label1_2", u"=", 2565, 1170, 375, 465},
+    {R::Answer, "txKEredmeny", u"", 2970, 1170, 1365, 675, 16},
+    {R::CheckButton, "cmdKivonas", kCheck, 4545, 1170, 1635, 555, 15},
+    {R::Banner, "lbKEredmeny", kWrong, 6255, 1215, 3390, 465},
+    {R::Caption, "Label2_7", kGivenCaption, 585, 2115, 1095, 375},
+    {R::Given, "lbKFeladva", u"0", 1710, 2070, 960, 420},
+    {R::CaptionAfter, "Label2_6", kGivenAfter, 2745, 2115, 1185, 375},
+    {R::Caption, "Label2_5", kRightCaption, 360, 2655, 1320, 375},
+    {R::Right, "lbKJo", u"0", 1710, 2610, 960, 420},
+    {R::Percent, "lbKSzazalek", u"100 %", 3210, 2610, 1035, 405},
+    {R::Caption, "Label2_4", kWrongCaption, 90, 3195, 1590, 375},
+    {R::Wrong, "lbKHibas", u"0", 1710, 3150, 960, 420},
+    {R::Caption, "Label2_25", u"Szám max.:", 225, 4095, 2130, 375},
+    {R::Limit, "txKivMax", u"", 2520, 4050, 915, 480, 84, 0},
+    {R::History, "ListView2", u"", 6300, 1845, 3210, 3120, 45},
+};
+
+constexpr int kAddend = CompletionRules::kMissingAddend;
+constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
+
+constexpr ControlSpec kCompletion[] = {
+    {R::FirstOperand, "lbP1", u"0", 240, 1260, 915, 420},
+    {R::Sign, "lbplusz_6", u"+", 1260, 1200, 375, 465, -1, kAddend},
+    {R::BoldSign, "lbMinusz_4", u"-", 1290, 1170, 375, 555, -1, kSubtrahend},
+    {R::Answer, "txPEredmeny", u"", 1725, 1170, 1365, 675, 29},
+    {R::CentredSign, "Label1_5", u"=", 3120, 1260, 375, 465},
+    {R::SecondOperand, "lbP2", u"0", 3750, 1305, 870, 420},
+    {R::CheckButton, "cmdPotlas", kCheck, 4695, 1215, 1635, 555, 30},
+    {R::Banner, "lbPEredmeny", kWrong, 6405, 1260, 3390, 465},
+    {R::Caption, "Label2_8", kGivenCaption, 735, 2160, 1095, 375},
+    {R::Given, "lbPFeladva", u"0", 1860, 2115, 960, 420},
+    {R::CaptionAfter, "Label2_9", kGivenAfter, 2895, 2160, 1185, 375},
+    {R::Caption, "Label2_10", kRightCaption, 510, 2700, 1320, 375},
+    {R::Right, "lbPJo", u"0", 1860, 2655, 960, 420},
+    {R::Percent, "lbPSzazalek", u"100 %", 3360, 2670, 1035, 405},
+    {R::Caption, "Label2_11", kWrongCaption, 240, 3240, 1590, 375},
+    {R::Wrong, "lbPHibas", u"0", 1860, 3195, 960, 420},
+    {R::Caption, "Label2_26", kResultMax, 330, 3870, 2130, 375},
+    {R::Limit, "txPotlasMax", u"", 2625, 3825, 915, 480, 86, 0},
+};
+
+constexpr ControlSpec kMultiplication[] = {
+    {R::FirstOperand, "lbSz1", u"0", 450, 1035, 915, 420},
+    {R::Sign, "Label1_4", u"*", 1440, 1080, 375, 465},
+    {R::SecondOperand, "lbSz2", u"0", 1800, 1035, 915, 420},
+    {R::Sign, "Label1_6", u"=", 2745, 990, 375, 465},
+    {R::Answer, "txSzEredmeny", u"", 3150, 990, 1365, 675, 46},
+    {R::CheckButton, "cmdSzNezzuk", kCheck, 4725, 990, 1635, 555, 47},
+    {R::Banner, "lbSzEredmeny", kWrong, 6435, 1035, 3390, 465},
+    {R::Caption, "Label2_12", kGivenCaption, 765, 1935, 1095, 375},
+    {R::Given, "lbSzFeladva", u"0", 1890, 1890, 960, 420},
+    {R::CaptionAfter, "Label2_13", kGivenAfter, 2925, 1935, 1185, 375},
+    {R::Caption, "Label2_14", kRightCaption, 540, 2475, 1320, 375},
+    {R::Right, "lbSzJo", u"0", 1890, 2430, 960, 420},
+    {R::Percent, "lbSzSzazalek", u"100 %", 3420, 2430, 1035, 405},
+    {R::Caption, "Label2_15", kWrongCaption, 270, 3015, 1590, 375},
+    {R::Wrong, "lbSzHibas", u"0", 1890, 2970, 960, 420},
+    {R::Caption, "Label2_16", kResultMax, 315, 3915, 2130, 375},
+    {R::Limit, "txMaxSz", u"", 2610, 3870, 915, 480, 60, 0},
+    {R::Caption, "Label2_17", u"Szorzó max.:", 315, 4500, 2130, 375},
+    {R::Limit, "txMaxSzorzo", u"", 2610, 4410, 915, 480, 63, 1},
+};
+
+constexpr ControlSpec kDivision[] = {
+    {R::FirstOperand, "lbO1", u"0", 405, 1080, 915, 420},
+    {R::Sign, "Label1_8", u":", 1395, 990, 375, 465},
+    {R::SecondOperand, "lbO2", u"0", 1665, 1080, 915, 420},
+    {R::Sign, "Label1_7", u"=", 2700, 1035, 375, 465},
+    {R::Answer, "txOEredmeny", u"", 3105, 1035, 1365, 675, 67},
+    {R::CheckButton, "cmdONezzuk", kCheck, 4680, 1035, 1635, 555, 66},
+    {R::Banner, "lbOEredmeny", kWrong, 6390, 1080, 3390, 465},
+    {R::Caption, "Label2_23", kGivenCaption, 720, 1980, 1095, 375},
+    {R::Given, "lbOFeladva", u"0", 1845, 1935, 960, 420},
+    {R::CaptionAfter, "Label2_22", kGivenAfter, 2880, 1980, 1185, 375},
+    {R::Caption, "Label2_21", kRightCaption, 495, 2520, 1320, 375},
+    {R::Right, "lbOjo", u"0", 1845, 2475, 960, 420},
+    {R::Percent, "lbOSzazalek", u"100 %", 3360, 2490, 1035, 405},
+    {R::Caption, "Label2_20", kWrongCaption, 225, 3060, 1590, 375},
+    {R::Wrong, "lbOHibas", u"0", 1845, 3015, 960, 420},
+    {R::Caption, "Label2_19", kResultMax, 270, 3960, 2130, 375},
+    {R::Limit, "txMaxO", u"", 2565, 3915, 915, 480, 65, 0},
+    {R::Caption, "Label2_18", u"Osztó max.:", 270, 4545, 2130, 375},
+    {R::Limit, "txMaxOszto", u"", 2565, 4455, 915, 480, 64, 1},
+};
+
+const AdditionRules kAdditionRules;
+const SubtractionRules kSubtractionRules;
+const CompletionRules kCompletionRules;
+const MultiplicationRules kMultiplicationRules;
+const DivisionRules kDivisionRules;
+
+const PageSpec kPages[] = {
+    {u"Összeadás", kAdditionRules, kAddition},
+    {u"Kivonás", kSubtractionRules, kSubtraction},
+    {u"Pótlás", kCompletionRules, kCompletion},
+    {u"Szorzás", kMultiplicationRules, kMultiplication},
+    {u"Osztás", kDivisionRules, kDivision},
+};
+
+} // namespace
+
+std::span<const PageSpec> drillPages()
+{
+    return kPages;
+}
+
+} // namespace kalkora

@@ -1,0 +1,96 @@
+#include "tabstrip.h"
+
+#include <QKeyEvent>
+#include <QTabBar>
+
+namespace kalkora {
+namespace {
+
+// Tabs share the row's width evenly and are as high as the row.
+class EvenTabBar final : public QTabBar
+{
+public:
+    EvenTabBar(int height, QWidget *parent) : QTabBar(parent), m_height(height) {}
+
+protected:
+    QSize tabSizeHint(int) const override
+    {
+        return {count() > 0 ? width() / count() : width(), m_height};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int m_height;
+};
+
+} // namespace
+
+TabStrip::TabStrip(int tabRowHeight, QWidget *parent)
+    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_bar(new EvenTabBar(tabRowHeight, this))
+{
+    m_bar->setObjectName(QStringLiteral("SSTab1_tabs"));
+    m_bar->setExpanding(true);
+    m_bar->setUsesScrollButtons(false);
+    m_bar->setDrawBase(false);
+    m_bar->setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(m_bar);
+    connect(m_bar, &QTabBar::currentChanged, this, &TabStrip::showPage);
+}
+
+void TabStrip::addPage(QWidget *page, const QString &caption)
+{
+    page->setParent(this);
+    m_pages.append(page);
+    page->setVisible(m_pages.size() == 1);
+    m_bar->addTab(caption);
+    page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+}
+
+int TabStrip::currentIndex() const
+{
+    return m_bar->currentIndex();
+}
+
+void TabStrip::setCurrentIndex(int index)
+{
+    m_bar->setCurrentIndex(index);
+}
+
+void TabStrip::showPage(int index)
+{
+    // Show the new page before hiding the old one, so that a focused control on
+    // the old page hands its focus on within the window.
+    if (index >= 0 && index < m_pages.size())
+        m_pages[index]->show();
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (i != index)
+            m_pages[i]->hide();
+    }
+}
+
+void TabStrip::resizeEvent(QResizeEvent *)
+{
+    m_bar->setGeometry(0, 0, width(), m_tabRowHeight);
+    for (QWidget *page : std::as_const(m_pages))
+        page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+}
+
+void TabStrip::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp switch tabs from
+    // anywhere on the strip, as in other tabbed programs.
+    if (event->modifiers() & Qt::ControlModifier && count() > 0) {
+        int step = 0;
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)
+            step = 1;
+        else if (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)
+            step = -1;
+        if (step != 0) {
+            setCurrentIndex((currentIndex() + step + count()) % count());
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace kalkora

@@ -1,0 +1,100 @@
+#include "drillsession.h"
+
+#include "historymodel.h"
+#include "percentage.h"
+#include "random.h"
+#include "textvalue.h"
+
+#include <algorithm>
+
+namespace kalkora {
+
+DrillSession::DrillSession(const DrillRules &rules, RandomSource &random)
+    : m_rules(rules), m_random(random)
+{
+    for (const LimitRule &limit : rules.limits())
+        m_limitTexts << decimalText(qint64(limit.initial));
+    if (const QString sign = rules.historySign(); !sign.isEmpty())
+        m_history = std::make_unique<HistoryModel>(sign);
+}
+
+DrillSession::~DrillSession() = default;
+
+QString DrillSession::firstText() const
+{
+    return decimalText(m_problem.first);
+}
+
+QString DrillSession::secondText() const
+{
+    return decimalText(m_problem.second);
+}
+
+QString DrillSession::percentText() const
+{
+    return percentCaption(m_right, m_given);
+}
+
+void DrillSession::setLimitText(int index, const QString &text)
+{
+    m_limitTexts[index] = text;
+}
+
+bool DrillSession::leaveLimit(int index)
+{
+    const double minimum = m_rules.limits().at(index).minimum;
+    if (textValue(m_limitTexts.at(index)) >= minimum)
+        return false;
+    m_limitTexts[index] = decimalText(qint64(minimum));
+    return true;
+}
+
+LimitValues DrillSession::limitValues() const
+{
+    LimitValues values{};
+    for (int i = 0; i < limitCount(); ++i)
+        values[i] = std::min(textValue(m_limitTexts.at(i)), kLimitCap);
+    return values;
+}
+
+void DrillSession::pose(Drawing drawing)
+{
+    // A limit that admits no problem at all (only ever a stored one: typed
+    // limits pass the minimum when the field is left) would keep the drawing
+    // from ending. Such a field gets its minimum first; a limit that admits
+    // even one problem is used as it is.
+    for (int index : m_rules.blockingLimits(limitValues(), drawing, m_problem))
+        m_limitTexts[index] = decimalText(qint64(m_rules.limits().at(index).minimum));
+    m_problem = m_rules.draw(m_random, limitValues(), drawing, m_problem);
+}
+
+void DrillSession::poseFirstProblem()
+{
+    pose(Drawing::First);
+}
+
+Verdict DrillSession::check(const QString &answer)
+{
+    if (answer.isEmpty())
+        return Verdict::Ignored;
+
+    const bool right = textValue(answer) == m_rules.expected(m_problem);
+    m_banner = right ? Banner::Right : Banner::Wrong;
+    ++(right ? m_right : m_wrong);
+    ++m_given;
+    // A wrong answer has been wiped from the field before the row is written.
+    if (m_history)
+        m_history->append(firstText(), secondText(), right ? answer : QString());
+    if (right)
+        pose(Drawing::Next);
+    return right ? Verdict::Right : Verdict::Wrong;
+}
+
+bool DrillSession::hideBanner()
+{
+    const bool shown = m_banner != Banner::Hidden;
+    m_banner = Banner::Hidden;
+    return shown;
+}
+
+} // namespace kalkora

@@ -1,0 +1,83 @@
+#include "historymodel.h"
+
+namespace kalkora {
+namespace {
+
+Qt::Alignment columnAlignment(int column)
+{
+    const bool centred =
+        column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
+    return (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+} // namespace
+
+HistoryModel::HistoryModel(QString sign, QObject *parent)
+    : QAbstractTableModel(parent), m_sign(std::move(sign))
+{
+}
+
+void HistoryModel::append(const QString &first, const QString &second, const QString &answer)
+{
+    const int row = int(m_rows.size());
+    beginInsertRows({}, row, row);
+    m_rows.append({first, second, answer});
+    endInsertRows();
+}
+
+int HistoryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columnAlignment(index.column()));
+    if (role != Qt::DisplayRole)
+        return {};
+    const Row &row = m_rows.at(index.row());
+    switch (index.column()) {
+    case FirstColumn:
+        return row.first;
+    case SignColumn:
+        return m_sign;
+    case SecondColumn:
+        return row.second;
+    case EqualsColumn:
+        return QStringLiteral("=");
+    default:
+        return row.answer;
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columnAlignment(section));
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case FirstColumn:
+        return QStringLiteral("Szám 1");
+    case SignColumn:
+        return m_sign;
+    case SecondColumn:
+        return QStringLiteral("Szám 2");
+    case EqualsColumn:
+        return QStringLiteral("=");
+    default:
+        return QStringLiteral("Eredmény");
+    }
+}
+
+} // namespace kalkora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace kalkora {
+
+// The checked problems of a page, oldest first: first operand, operator sign,
+// second operand, "=", and the answer field's text as the row was added.
+// Rows are only ever appended.
+class HistoryModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { FirstColumn, SignColumn, SecondColumn, EqualsColumn, AnswerColumn, ColumnCount };
+
+    explicit HistoryModel(QString sign, QObject *parent = nullptr);
+
+    void append(const QString &first, const QString &second, const QString &answer);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row
+    {
+        QString first;
+        QString second;
+        QString answer;
+    };
+    QString m_sign;
+    QList<Row> m_rows;
+};
+
+} // namespace kalkora

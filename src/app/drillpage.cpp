@@ -2,6 +2,7 @@
 
 #include "historymodel.h"
 #include "look.h"
+#include "pageaccessibility.h"
 #include "textvalue.h"
 #include "twips.h"
 
@@ -24,9 +25,8 @@ DrillPage::DrillPage(const PageSpec &spec, RandomSource &random, const Twips &tw
     for (const ControlSpec &control : spec.controls) {
         QWidget *widget = createControl(control);
         widget->setObjectName(QString::fromLatin1(control.name));
-        widget->setGeometry(
-            twips.rect(control.left, control.top, control.width, control.height)
-                .translated(0, -tabRow));
+        widget->setGeometry(twips.rect(control.left, control.top, control.width, control.height)
+                                .translated(0, -tabRow));
         applyLook(widget, control.role);
         if (control.tabIndex >= 0)
             m_focusables.append({control.tabIndex, widget});
@@ -165,6 +165,7 @@ void DrillPage::showState()
         m_banner->setPalette(palette);
     }
     m_banner->setVisible(banner != Banner::Hidden);
+    PageAccessibility::of(*this).update();
 }
 
 bool DrillPage::eventFilter(QObject *watched, QEvent *event)

@@ -39,7 +39,8 @@ struct ControlSpec
     QStringView text;
     int left, top, width, height;
     int tabIndex = -1; // window-wide keyboard order; -1 for controls that take no focus
-    int slot = 0;      // Limit: which of the page's limits; Sign: shown only for this problem kind (0: always)
+    int slot =
+        0; // Limit: which of the page's limits; Sign: shown only for this problem kind (0: always)
 };
 
 struct PageSpec

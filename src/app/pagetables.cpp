@@ -134,10 +134,8 @@ const MultiplicationRules kMultiplicationRules;
 const DivisionRules kDivisionRules;
 
 const PageSpec kPages[] = {
-    {u"Összeadás", kAdditionRules, kAddition},
-    {u"Kivonás", kSubtractionRules, kSubtraction},
-    {u"Pótlás", kCompletionRules, kCompletion},
-    {u"Szorzás", kMultiplicationRules, kMultiplication},
+    {u"Összeadás", kAdditionRules, kAddition},  {u"Kivonás", kSubtractionRules, kSubtraction},
+    {u"Pótlás", kCompletionRules, kCompletion}, {u"Szorzás", kMultiplicationRules, kMultiplication},
     {u"Osztás", kDivisionRules, kDivision},
 };
 

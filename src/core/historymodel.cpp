@@ -5,8 +5,7 @@ namespace {
 
 Qt::Alignment columnAlignment(int column)
 {
-    const bool centred =
-        column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
+    const bool centred = column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
     return (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 

@@ -25,8 +25,8 @@ QList<int> MultiplicationRules::blockingLimits(const LimitValues &limits, Drawin
     return blocking;
 }
 
-Problem MultiplicationRules::draw(RandomSource &random, const LimitValues &limits,
-                                  Drawing drawing, const Problem &) const
+Problem MultiplicationRules::draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
+                                  const Problem &) const
 {
     const double product = limits[0];
     const double multiplier = limits[1];

@@ -1,0 +1,49 @@
+#include "settingsrecord.h"
+
+#include "textvalue.h"
+
+#include <QtEndian>
+
+#include <cmath>
+#include <limits>
+
+namespace kalkora {
+
+SettingsRecord::Fields SettingsRecord::decode(QByteArrayView file)
+{
+    Fields fields;
+    for (int i = 0; i < FieldCount && 2 * i + 2 <= file.size(); ++i)
+        fields[i] = qFromLittleEndian<qint16>(file.data() + 2 * i);
+    return fields;
+}
+
+qint16 SettingsRecord::fieldValue(QStringView text)
+{
+    constexpr double low = std::numeric_limits<qint16>::min();
+    constexpr double high = std::numeric_limits<qint16>::max();
+    const double value = textValue(text);
+    if (std::isnan(value))
+        return 0;
+    // Both ends are whole numbers, so holding the value within them before
+    // rounding gives the same as rounding first, and keeps infinities out of
+    // the arithmetic.
+    const double held = value < low ? low : (value > high ? high : value);
+    double whole = std::floor(held);
+    const double fraction = held - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
+        whole += 1;
+    return qint16(whole);
+}
+
+QByteArray SettingsRecord::encode(const QStringList &limitTexts, QByteArrayView file)
+{
+    Q_ASSERT(limitTexts.size() == FieldCount);
+    QByteArray image = file.toByteArray();
+    if (image.size() < Size)
+        image.resize(Size);
+    for (int i = 0; i < FieldCount; ++i)
+        qToLittleEndian<qint16>(fieldValue(limitTexts.at(i)), image.data() + 2 * i);
+    return image;
+}
+
+} // namespace kalkora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "drillrules.h"
+#include "random.h"
+
+#include <QList>
+
+namespace kalkora::test {
+
+// A clock that reads whatever the test sets, and counts how often it is read.
+class FakeClock final : public Clock
+{
+public:
+    quint64 reading() const override
+    {
+        ++reads;
+        return value;
+    }
+    quint64 value = 0;
+    mutable int reads = 0;
+};
+
+// Plays back a script of numbers, then the ones of a real generator; counts
+// seedings and draws, and records where in the draws each seeding happened.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    explicit ScriptedRandom(QList<float> script = {}) : m_script(std::move(script)) {}
+
+    float next() override
+    {
+        ++draws;
+        if (!m_script.isEmpty())
+            return m_script.takeFirst();
+        return m_generator.next();
+    }
+    void seedFromClock() override
+    {
+        ++seeds;
+        seedsAtDraw << draws;
+        m_generator.seedFromClock();
+    }
+    void push(std::initializer_list<float> values) { m_script.append(values); }
+
+    int seeds = 0;
+    int draws = 0;
+    QList<int> seedsAtDraw;
+
+private:
+    QList<float> m_script;
+    FakeClock m_clock;
+    Generator m_generator{m_clock};
+};
+
+// The number r with floor(r * range + offset) == value, for scripting draws.
+inline float drawFor(qint64 value, double range, double offset)
+{
+    return float((double(value) - offset + 0.5) / range);
+}
+
+} // namespace kalkora::test
+
+namespace kalkora {
+// Readable problems in test failure messages.
+inline char *toString(const Problem &p)
+{
+    const QByteArray text = QByteArray::number(p.first) + " ? " + QByteArray::number(p.second) +
+                            " (kind " + QByteArray::number(p.kind) + ")";
+    return qstrdup(text.constData());
+}
+} // namespace kalkora

@@ -1,0 +1,201 @@
+#include "drillpage.h"
+#include "fakerandom.h"
+#include "mainwindow.h"
+#include "tabstrip.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace kalkora;
+using namespace kalkora::test;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void frameAndTabs();
+    void bannerTimerRunsFromCreation();
+    void oneTickHidesTheBannersOfAllPages();
+    void everyCheckRestartsTheBannerTimer();
+    void tabOrder_data();
+    void tabOrder();
+    void switchingTabsChangesNothing();
+    void altBRunsTheEndCommand();
+    void firstProblemsSeedFourTimes();
+
+private:
+    ScriptedRandom *m_random = nullptr;
+    MainWindow *m_window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_random = new ScriptedRandom;
+    m_window = new MainWindow(*m_random);
+    m_window->poseFirstProblems();
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_window;
+    delete m_random;
+}
+
+void TestMainWindow::frameAndTabs()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Kalkora gyakorló"));
+    QCOMPARE(m_window->objectName(), QStringLiteral("Kalkora"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(667, 370)); // 10005 x 5550 twips
+    QCOMPARE(m_window->tabStrip()->geometry(), QRect(3, 21, 661, 346));
+    QCOMPARE(m_window->tabStrip()->objectName(), QStringLiteral("SSTab1"));
+    QTabBar *tabs = m_window->tabStrip()->tabBar();
+    const QStringList captions{"Összeadás", "Kivonás", "Pótlás", "Szorzás", "Osztás"};
+    QCOMPARE(tabs->count(), captions.size());
+    for (int i = 0; i < tabs->count(); ++i)
+        QCOMPARE(tabs->tabText(i), captions.at(i));
+    QCOMPARE(tabs->currentIndex(), 0);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(tabs->height(), 35); // 520 twips
+    QVERIFY(m_window->page(0)->isVisible());
+    for (int i = 1; i < m_window->pageCount(); ++i)
+        QVERIFY(!m_window->page(i)->isVisible());
+    // The frame is fixed: no resizing, no maximising.
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TestMainWindow::bannerTimerRunsFromCreation()
+{
+    QTimer *timer = m_window->bannerTimer();
+    QCOMPARE(timer->objectName(), QStringLiteral("Timer1"));
+    QCOMPARE(timer->interval(), 3000);
+    QVERIFY(timer->isActive());
+}
+
+void TestMainWindow::oneTickHidesTheBannersOfAllPages()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const char *const banners[] = {"lbEredmeny", "lbKEredmeny", "lbPEredmeny", "lbSzEredmeny",
+                                   "lbOEredmeny"};
+    for (int i = 0; i < m_window->pageCount(); ++i) {
+        m_window->page(i)->answerField()->setText(QStringLiteral("nem tudom"));
+        m_window->page(i)->checkButton()->click();
+        QVERIFY(!m_window->findChild<QLabel *>(QString::fromLatin1(banners[i]))->isHidden());
+    }
+    QTimer *timer = m_window->bannerTimer();
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    timer->start(20);
+    QTRY_COMPARE(ticks.count(), 1);
+    for (const char *name : banners)
+        QVERIFY2(m_window->findChild<QLabel *>(QString::fromLatin1(name))->isHidden(), name);
+    QVERIFY(!timer->isActive()); // the tick stopped it
+}
+
+void TestMainWindow::everyCheckRestartsTheBannerTimer()
+{
+    QTimer *timer = m_window->bannerTimer();
+    timer->stop();
+    DrillPage *page = m_window->page(3);
+    page->checkButton()->click(); // empty: not started
+    QVERIFY(!timer->isActive());
+    page->answerField()->setText(QStringLiteral(" "));
+    page->checkButton()->click();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 3000);
+    QTest::qWait(300);
+    const int before = timer->remainingTime();
+    page->answerField()->setText(QStringLiteral("0"));
+    page->checkButton()->click();
+    const int after = timer->remainingTime();
+    QVERIFY2(after > before + 200, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+}
+
+void TestMainWindow::tabOrder_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Összeadás") << 0
+                               << QStringList{"Command1", "txEredmeny", "ListView1", "txMaxPlusz"};
+    QTest::newRow("Kivonás") << 1
+                             << QStringList{"cmdKivonas", "txKEredmeny", "ListView2", "txKivMax"};
+    QTest::newRow("Pótlás") << 2 << QStringList{"txPEredmeny", "cmdPotlas", "txPotlasMax"};
+    QTest::newRow("Szorzás") << 3
+                             << QStringList{"txSzEredmeny", "cmdSzNezzuk", "txMaxSz",
+                                            "txMaxSzorzo"};
+    QTest::newRow("Osztás") << 4
+                            << QStringList{"txMaxOszto", "txMaxO", "cmdONezzuk", "txOEredmeny"};
+}
+
+void TestMainWindow::tabOrder()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, order);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTabBar *tabs = m_window->tabStrip()->tabBar();
+    QCOMPARE(QApplication::focusWidget(), tabs); // where the window starts
+    m_window->tabStrip()->setCurrentIndex(tab);
+    QStringList visited;
+    for (int i = 0; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order + QStringList{tabs->objectName()});
+}
+
+void TestMainWindow::switchingTabsChangesNothing()
+{
+    DrillPage *page = m_window->page(0);
+    page->answerField()->setText(QStringLiteral("x"));
+    page->checkButton()->click();
+    const Problem problem = page->session().problem();
+    const QString limit = page->limitField(0)->text();
+    for (int i : {1, 2, 3, 4, 0})
+        m_window->tabStrip()->setCurrentIndex(i);
+    QCOMPARE(page->session().problem(), problem);
+    QCOMPARE(page->session().given(), 1);
+    QCOMPARE(page->limitField(0)->text(), limit);
+}
+
+void TestMainWindow::altBRunsTheEndCommand()
+{
+    QAction *end = m_window->endAction();
+    QCOMPARE(end->objectName(), QStringLiteral("mnuEnd"));
+    QCOMPARE(end->text(), QStringLiteral("&Befejezés"));
+    QVERIFY(m_window->menuBar()->actions().contains(end));
+    QSignalSpy triggered(end, &QAction::triggered);
+    end->setEnabled(true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // Keep the window: only count the command.
+    end->disconnect(m_window);
+    for (QObject *receiver : m_window->findChildren<QObject *>())
+        end->disconnect(receiver);
+    QTest::keyClick(m_window, Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(triggered.count(), 1);
+}
+
+void TestMainWindow::firstProblemsSeedFourTimes()
+{
+    // init() posed every page's first problem: addition, subtraction,
+    // completion and multiplication seed; division goes on with the numbers
+    // after the multiplication page's.
+    QCOMPARE(m_random->seeds, 4);
+    QVERIFY(m_random->seedsAtDraw.last() < m_random->draws);
+    for (int i = 0; i < m_window->pageCount(); ++i)
+        QVERIFY(m_window->page(i)->session().problem().first > 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

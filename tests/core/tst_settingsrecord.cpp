@@ -9,6 +9,16 @@ using namespace kalkora;
 using Fields = SettingsRecord::Fields;
 Q_DECLARE_METATYPE(Fields)
 
+namespace QTest {
+template <> char *toString(const Fields &fields)
+{
+    QStringList shown;
+    for (const std::optional<qint16> &field : fields)
+        shown << (field ? QString::number(*field) : QStringLiteral("-"));
+    return qstrdup(shown.join(u' ').toUtf8().constData());
+}
+} // namespace QTest
+
 namespace {
 
 // Writes a whole record as "32 00 ..." so that a failure shows the bytes.

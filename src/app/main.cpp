@@ -1,18 +1,35 @@
+#include "exitquestion.h"
+#include "limitkeeper.h"
 #include "mainwindow.h"
+#include "problemreporter.h"
 #include "random.h"
+#include "settingsfile.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    kalkora::installDialogTranslations(app);
     QApplication::setApplicationName(QStringLiteral("kalkora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalkora gyakorló"));
+    // No display name: Qt would add it to every window title, and the exit
+    // question's title is " Kilépés " alone.
 
     const kalkora::SystemClock clock;
     kalkora::Generator generator(clock);
     kalkora::MainWindow window(generator);
-    window.poseFirstProblems();
+    const kalkora::SettingsFile settings;
+    kalkora::ProblemReporter reporter;
+    kalkora::ExitQuestion question;
+    kalkora::LimitKeeper keeper(window, settings, reporter, question);
+    // A logout may end the program without closing the window.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &keeper,
+                     [&keeper] { keeper.save(kalkora::ProblemReporter::Channel::StandardError); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &keeper, [&keeper] {
+        keeper.unload(kalkora::ProblemReporter::Channel::StandardError);
+    });
+    kalkora::startUp(window, keeper);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,104 @@
+// The same key presses through the real window: the answer typed into a
+// page's field and checked, the page's labels rewritten, and the events that
+// follow (the history list's layout, the repaint) processed, as the event loop
+// would before the next key. The history benchmarks start from a list that
+// already holds state.range(0) rows, so the cost of the 100 000th check can be
+// set beside that of the first.
+
+#include "drillpage.h"
+#include "historymodel.h"
+#include "mainwindow.h"
+#include "percentiles.h"
+#include "random.h"
+#include "tabstrip.h"
+#include "textvalue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace kalkora::bench {
+namespace {
+
+QString rightAnswer(const DrillSession &session)
+{
+    return decimalText(qint64(std::llround(session.rules().expected(session.problem()))));
+}
+
+struct Window
+{
+    Window(int page)
+    {
+        window.poseFirstProblems();
+        window.tabStrip()->setCurrentIndex(page);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the window was never exposed");
+        QApplication::processEvents();
+    }
+    SystemClock clock;
+    Generator generator{clock};
+    MainWindow window{generator};
+};
+
+void pageCheck(benchmark::State &state, int pageIndex, QStringList limits)
+{
+    Window w(pageIndex);
+    DrillPage *page = w.window.page(pageIndex);
+    for (int slot = 0; slot < limits.size(); ++slot)
+        page->limitField(slot)->setText(limits.at(slot));
+    // Fill the history without the window's events in between, then let the
+    // list catch up once.
+    for (qint64 i = 0; i < state.range(0); ++i)
+        page->session().check(rightAnswer(page->session()));
+    QApplication::processEvents();
+
+    Percentiles times;
+    for (auto _ : state) {
+        page->answerField()->setText(rightAnswer(page->session()));
+        const Percentiles::Sample sample(times);
+        page->check();
+        QApplication::processEvents();
+    }
+    if (page->session().wrong() != 0)
+        state.SkipWithError("a right answer was judged wrong");
+    if (HistoryModel *history = page->session().history())
+        state.counters["rows"] = history->rowCount();
+    times.report(state);
+}
+
+BENCHMARK_CAPTURE(pageCheck, addition_50, 0, {QStringLiteral("50")})
+    ->Arg(0)
+    ->Arg(100000)
+    ->Iterations(2000);
+BENCHMARK_CAPTURE(pageCheck, subtraction_2, 1, {QStringLiteral("2")})
+    ->Arg(0)
+    ->Arg(100000)
+    ->Iterations(2000);
+BENCHMARK_CAPTURE(pageCheck, completion_4, 2, {QStringLiteral("4")})->Arg(0)->Iterations(2000);
+BENCHMARK_CAPTURE(pageCheck, multiplication_4_2, 3, {QStringLiteral("4"), QStringLiteral("2")})
+    ->Arg(0)
+    ->Iterations(2000);
+BENCHMARK_CAPTURE(pageCheck, division_4_2, 4, {QStringLiteral("4"), QStringLiteral("2")})
+    ->Arg(0)
+    ->Iterations(2000);
+
+} // namespace
+} // namespace kalkora::bench
+
+int main(int argc, char **argv)
+{
+    // The window needs a screen; without a display the offscreen one serves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "exitquestion.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace kalkora {
+namespace {
+
+// QMessageBox lets Esc and the close button pick a button of its own choice
+// (No, here). This question can only be answered.
+class AnswerOnlyBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+} // namespace
+
+ExitQuestion::ExitQuestion() = default;
+
+ExitQuestion::~ExitQuestion() = default;
+
+std::unique_ptr<QMessageBox> ExitQuestion::createBox(QWidget *parent)
+{
+    auto box = std::make_unique<AnswerOnlyBox>(QMessageBox::Question, QStringLiteral(" Kilépés "),
+                                               QStringLiteral("Biztos hogy Befejezed?\r\n\r\n"),
+                                               QMessageBox::Yes | QMessageBox::No, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+bool ExitQuestion::ask(QWidget *parent)
+{
+    ++m_asked;
+    if (m_preset)
+        return *m_preset;
+    const std::unique_ptr<QMessageBox> box = createBox(parent);
+    m_open = box.get();
+    const int answer = box->exec();
+    m_open = nullptr;
+    return answer == QMessageBox::Yes;
+}
+
+QMessageBox *ExitQuestion::openBox() const
+{
+    return m_open;
+}
+
+void ExitQuestion::withdraw()
+{
+    if (m_open)
+        m_open->done(QMessageBox::No);
+}
+
+} // namespace kalkora

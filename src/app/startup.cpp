@@ -1,0 +1,93 @@
+#include "startup.h"
+
+#include "limitkeeper.h"
+#include "mainwindow.h"
+
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+#include <QWidget>
+#include <QWindow>
+
+#include <cmath>
+
+namespace kalkora {
+
+QPoint centredPosition(const QRect &screen, const QSize &frame)
+{
+    const float left = (float(screen.width()) - float(frame.width())) / 2.0f;
+    const float top = (float(screen.height()) - float(frame.height())) / 2.0f;
+    return screen.topLeft() + QPoint(int(std::floor(left)), int(std::floor(top)));
+}
+
+namespace {
+
+// The window manager puts its frame around the window only when it is first
+// shown, so before that only the inner size is known. When the frame turns
+// out to change the outer size, the window is centred once more by it, before
+// anyone can have moved it.
+class FrameCentring final : public QObject
+{
+public:
+    FrameCentring(QWidget &window, const QSize &centredBy)
+        : QObject(&window), m_window(window), m_centredBy(centredBy)
+    {
+        window.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_window.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            if (m_window.frameGeometry().size() != m_centredBy)
+                centreOnScreen(m_window);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget &m_window;
+    QSize m_centredBy;
+};
+
+} // namespace
+
+void centreOnScreen(QWidget &window)
+{
+    // The size the layout gives the window, before it is first shown.
+    if (QLayout *layout = window.layout())
+        layout->activate();
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QSize outer = window.frameGeometry().size();
+    window.move(centredPosition(screen->geometry(), outer));
+    if (!window.isVisible() && window.windowHandle() == nullptr) {
+        window.winId(); // the platform window, to hear when it is first shown
+        new FrameCentring(window, outer);
+    }
+}
+
+void startUp(MainWindow &window, LimitKeeper &keeper)
+{
+    centreOnScreen(window);
+    keeper.load();
+    window.poseFirstProblems();
+}
+
+bool installDialogTranslations(QCoreApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_hu"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace kalkora

@@ -1,9 +1,5 @@
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
+#include "allrules.h"
 #include "fakerandom.h"
-#include "multiplicationrules.h"
-#include "subtractionrules.h"
 
 #include <QSet>
 #include <QTest>
@@ -14,43 +10,6 @@ using namespace kalkora;
 using namespace kalkora::test;
 
 namespace {
-
-const AdditionRules addition;
-const SubtractionRules subtraction;
-const CompletionRules completion;
-const MultiplicationRules multiplication;
-const DivisionRules division;
-const DrillRules *const kRules[] = {&addition, &subtraction, &completion, &multiplication,
-                                    &division};
-enum Page { Add, Sub, Compl, Mult, Div };
-constexpr int kAddend = CompletionRules::kMissingAddend;
-constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
-
-// The problems each page may pose, as the trainer promises them to the child.
-bool admissible(Page page, const Problem &p, const LimitValues &l, Drawing drawing)
-{
-    const qint64 a = p.first, b = p.second;
-    switch (page) {
-    case Add:
-        if (drawing == Drawing::First)
-            return a >= 1 && b >= 1 && a <= 99 && b <= 99 && a + b <= l[0];
-        return a >= 1 && b >= 1 && a + b <= l[0];
-    case Sub:
-        return b >= 1 && b < a && a <= std::ceil(l[0]);
-    case Compl:
-        if (p.kind == kAddend)
-            return 2 <= a && a <= b && b <= 100 && a + b <= l[0];
-        return p.kind == kSubtrahend && 2 <= b && b <= a && a <= std::ceil(l[0]) + 1 && b <= 100;
-    case Mult:
-        if (a < 2 || b < 2 || a > 10 || b > 10 || a * b > l[0])
-            return false;
-        return drawing == Drawing::First || std::min(a, b) <= l[1];
-    case Div:
-        return b >= 2 && b <= 11 && a % b == 0 && a / b >= 2 && a / b <= 11 && a <= l[0] &&
-               b <= l[1];
-    }
-    return false;
-}
 
 using ProblemSet = QSet<std::pair<qint64, qint64>>;
 

@@ -1,11 +1,7 @@
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
+#include "allrules.h"
 #include "drillsession.h"
 #include "fakerandom.h"
 #include "historymodel.h"
-#include "multiplicationrules.h"
-#include "subtractionrules.h"
 #include "textvalue.h"
 
 #include <QTest>
@@ -16,14 +12,6 @@ using namespace kalkora;
 using namespace kalkora::test;
 
 namespace {
-
-const AdditionRules addition;
-const SubtractionRules subtraction;
-const CompletionRules completion;
-const MultiplicationRules multiplication;
-const DivisionRules division;
-const DrillRules *const kRules[] = {&addition, &subtraction, &completion, &multiplication,
-                                    &division};
 
 QString cell(const DrillSession &s, int row, int column)
 {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "additionrules.h"
+#include "completionrules.h"
+#include "divisionrules.h"
+#include "multiplicationrules.h"
+#include "subtractionrules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kalkora::test {
+
+// The five drills' rules in tab order, for tests that go over every page.
+inline const AdditionRules addition;
+inline const SubtractionRules subtraction;
+inline const CompletionRules completion;
+inline const MultiplicationRules multiplication;
+inline const DivisionRules division;
+inline const DrillRules *const kRules[] = {&addition, &subtraction, &completion, &multiplication,
+                                           &division};
+enum Page { Add, Sub, Compl, Mult, Div };
+inline constexpr int kAddend = CompletionRules::kMissingAddend;
+inline constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
+
+// The problems each page may pose, as the trainer promises them to the child.
+inline bool admissible(Page page, const Problem &p, const LimitValues &l, Drawing drawing)
+{
+    const qint64 a = p.first, b = p.second;
+    switch (page) {
+    case Add:
+        if (drawing == Drawing::First)
+            return a >= 1 && b >= 1 && a <= 99 && b <= 99 && a + b <= l[0];
+        return a >= 1 && b >= 1 && a + b <= l[0];
+    case Sub:
+        return b >= 1 && b < a && a <= std::ceil(l[0]);
+    case Compl:
+        if (p.kind == kAddend)
+            return 2 <= a && a <= b && b <= 100 && a + b <= l[0];
+        return p.kind == kSubtrahend && 2 <= b && b <= a && a <= std::ceil(l[0]) + 1 && b <= 100;
+    case Mult:
+        if (a < 2 || b < 2 || a > 10 || b > 10 || a * b > l[0])
+            return false;
+        return drawing == Drawing::First || std::min(a, b) <= l[1];
+    case Div:
+        return b >= 2 && b <= 11 && a % b == 0 && a / b >= 2 && a / b <= 11 && a <= l[0] &&
+               b <= l[1];
+    }
+    return false;
+}
+
+} // namespace kalkora::test

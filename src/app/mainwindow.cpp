@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "appicon.h"
 #include "drillpage.h"
 #include "look.h"
 #include "pagespec.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(RandomSource &random, QWidget *parent)
 {
     setObjectName(QStringLiteral("Kalkora"));
     setWindowTitle(QStringLiteral("Kalkora gyakorló"));
+    setWindowIcon(appIcon());
 
     m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
     m_end->setObjectName(QStringLiteral("mnuEnd"));

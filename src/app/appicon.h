@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace kalkora {
+
+// The trainer's icon, a lit light bulb, in the sizes drawn for it (16 and 32
+// pixels); the window system picks the one that fits.
+QIcon appIcon();
+
+} // namespace kalkora

@@ -95,7 +95,10 @@ SettingsError SettingsFile::write(const QStringList &limitTexts) const
 
     const QByteArray image = SettingsRecord::encode(limitTexts, old);
     const std::unique_ptr<QSaveFile> save = m_devices.replacement(m_path);
-    if (!save->open(QIODevice::WriteOnly)) {
+    // Unbuffered, a full disk fails the write below. Buffered, the bytes would
+    // only go out inside commit(), and Qt 6.4's QSaveFile ignores a failure
+    // there: it would put an empty file in the settings' place.
+    if (!save->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (!info.exists())
             return problem(QStringLiteral("cannot be created"), save->errorString());
         return writeInPlace(image.left(SettingsRecord::Size), save->errorString());

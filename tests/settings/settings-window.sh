@@ -26,18 +26,16 @@ fail() {
     exit 1
 }
 
-# A display number nobody uses.
-display=
-for n in $(seq 71 170); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=$n
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free display"
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+# Xvfb picks a display number nobody uses and tells it, so that tests
+# running side by side never share a server.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 pids+=($!)
-export DISPLAY=":$display"
+for ((i = 0; i < 100; i++)); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
 for ((i = 0; i < 100; i++)); do
     xdotool getdisplaygeometry > /dev/null 2>&1 && break
     sleep 0.1
@@ -49,7 +47,7 @@ for ((i = 0; i < 100; i++)); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
     sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log")"
 
 # UTF-8, so that the tools read and print the windows' Hungarian titles.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8

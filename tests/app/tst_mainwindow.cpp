@@ -113,12 +113,10 @@ void TestMainWindow::everyCheckRestartsTheBannerTimer()
     page->checkButton()->click();
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 3000);
-    QTest::qWait(300);
-    const int before = timer->remainingTime();
+    QTRY_VERIFY_WITH_TIMEOUT(timer->remainingTime() < 2400, 2900);
     page->answerField()->setText(QStringLiteral("0"));
     page->checkButton()->click();
-    const int after = timer->remainingTime();
-    QVERIFY2(after > before + 200, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+    QVERIFY(timer->remainingTime() > 2600); // counting down from 3000 again
 }
 
 void TestMainWindow::tabOrder_data()

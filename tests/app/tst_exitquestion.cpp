@@ -28,9 +28,6 @@ private Q_SLOTS:
     void hungarianButtons();
     void answers_data();
     void answers();
-    void presetAnswerShowsNothing_data();
-    void presetAnswerShowsNothing();
-    void withdrawnQuestionIsNo();
 
 private:
     // Asks, does `act` to the box once it waits, and tells how it ended: a box
@@ -93,9 +90,6 @@ void TestExitQuestion::answers_data()
     using Act = std::function<void(QMessageBox *)>;
     QTest::newRow("Enter presses Yes")
         << Act([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); }) << Outcome::Yes;
-    QTest::newRow("Yes button") << Act([](QMessageBox *box) {
-        box->button(QMessageBox::Yes)->click();
-    }) << Outcome::Yes;
     QTest::newRow("No button") << Act([](QMessageBox *box) {
         box->button(QMessageBox::No)->click();
     }) << Outcome::No;
@@ -116,41 +110,6 @@ void TestExitQuestion::answers()
     QCOMPARE(askAndAct(question, act), expected);
     QCOMPARE(question.timesAsked(), 1);
     QCOMPARE(question.openBox(), nullptr);
-}
-
-void TestExitQuestion::presetAnswerShowsNothing_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes") << true;
-    QTest::newRow("No") << false;
-}
-
-void TestExitQuestion::presetAnswerShowsNothing()
-{
-    QFETCH(bool, yes);
-    ExitQuestion question;
-    question.presetAnswer(yes);
-    // A box would wait for an answer: this one answers it, and tells.
-    bool boxShown = false;
-    QTimer answering;
-    answering.setSingleShot(true);
-    connect(&answering, &QTimer::timeout, this, [&] {
-        if (QMessageBox *box = question.openBox()) {
-            boxShown = true;
-            box->button(QMessageBox::No)->click();
-        }
-    });
-    answering.start(0);
-    QCOMPARE(question.ask(nullptr), yes);
-    QVERIFY(!boxShown);
-    QCOMPARE(question.timesAsked(), 1);
-}
-
-void TestExitQuestion::withdrawnQuestionIsNo()
-{
-    ExitQuestion question;
-    const Outcome outcome = askAndAct(question, [&](QMessageBox *) { question.withdraw(); });
-    QCOMPARE(outcome, Outcome::No);
 }
 
 QTEST_MAIN(TestExitQuestion)

@@ -159,14 +159,10 @@ void TestStartup::centredPosition_data()
     QTest::newRow("even gaps") << QRect(0, 0, 1024, 768) << QSize(668, 410) << QPoint(178, 179);
     QTest::newRow("odd gaps lean to the top left")
         << QRect(0, 0, 1024, 768) << QSize(669, 411) << QPoint(177, 178);
-    QTest::newRow("window as big as the screen")
-        << QRect(0, 0, 669, 410) << QSize(669, 410) << QPoint(0, 0);
     QTest::newRow("screen smaller than the window")
         << QRect(0, 0, 640, 400) << QSize(669, 410) << QPoint(-15, -5);
     QTest::newRow("second screen to the right")
         << QRect(1920, 0, 1280, 1024) << QSize(680, 424) << QPoint(2220, 300);
-    QTest::newRow("screen above the first")
-        << QRect(0, -1080, 1920, 1080) << QSize(670, 410) << QPoint(625, -745);
 }
 
 void TestStartup::centredPosition()
@@ -219,7 +215,6 @@ void TestStartup::storedLimits_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("no file: initial texts") << std::optional<QByteArray>() << kInitialTexts;
-    QTest::newRow("empty file: initial texts") << std::optional(QByteArray()) << kInitialTexts;
     QTest::newRow("below the minimum but usable: 7 and 5")
         << std::optional(QByteArray::fromHex("0700 0500 0500 0500 0200 0500 0300"))
         << QStringList{QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("5"),
@@ -230,19 +225,11 @@ void TestStartup::storedLimits_data()
         << QStringList{QStringLiteral("10"), QStringLiteral("10"),     QStringLiteral("10"),
                        QStringLiteral("10"), QStringLiteral("-32768"), QStringLiteral("20"),
                        QStringLiteral("2")};
-    QTest::newRow("extremes") << std::optional(
-                                     QByteArray::fromHex("FF7F FF7F FF7F FF7F FF7F FF7F FF7F"))
-                              << QStringList(7, QStringLiteral("32767"));
     QTest::newRow("3 bytes: only the first field")
         << std::optional(QByteArray::fromHex("0C00 09"))
         << QStringList{QStringLiteral("12"), QStringLiteral("50"), QStringLiteral("50"),
                        QStringLiteral("50"), QStringLiteral("5"),  QStringLiteral("50"),
                        QStringLiteral("5")};
-    QTest::newRow("20 bytes: the record")
-        << std::optional(QByteArray::fromHex("0B00 0C00 0D00 0E00 0300 1500 0400 0100 0200 0300"))
-        << QStringList{QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"),
-                       QStringLiteral("14"), QStringLiteral("3"),  QStringLiteral("21"),
-                       QStringLiteral("4")};
 }
 
 void TestStartup::storedLimits()

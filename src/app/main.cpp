@@ -1,3 +1,4 @@
+#include "caretrest.h"
 #include "exitquestion.h"
 #include "limitkeeper.h"
 #include "mainwindow.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     kalkora::installDialogTranslations(app);
+    // Left alone, the program must not wake the computer: no blinking caret.
+    const kalkora::CaretRest caretRest;
     QApplication::setApplicationName(QStringLiteral("kalkora"));
     // No display name: Qt would add it to every window title, and the exit
     // question's title is " Kilépés " alone.

@@ -2,7 +2,6 @@
 
 #include "drillpage.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -10,7 +9,6 @@
 #include <QLineEdit>
 
 #include <algorithm>
-#include <optional>
 
 namespace kalkora {
 namespace {

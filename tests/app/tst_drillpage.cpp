@@ -239,28 +239,12 @@ void TestDrillPage::leavingALimitField_data()
     QTest::addColumn<QString>("left");
     QTest::newRow("txMaxPlusz 5") << 0 << 0 << "5"
                                   << "10";
-    QTest::newRow("txMaxPlusz 10.5 kept") << 0 << 0 << "10.5"
-                                          << "10.5";
-    QTest::newRow("txKivMax empty") << 1 << 0 << ""
-                                    << "10";
     QTest::newRow("txKivMax 30abc kept") << 1 << 0 << "30abc"
                                          << "30abc";
-    QTest::newRow("txPotlasMax abc") << 2 << 0 << "abc"
-                                     << "10";
-    QTest::newRow("txPotlasMax 10 kept") << 2 << 0 << "10"
-                                         << "10";
-    QTest::newRow("txMaxSz 9") << 3 << 0 << "9"
-                               << "10";
     QTest::newRow("txMaxSzorzo 1") << 3 << 1 << "1"
                                    << "2";
-    QTest::newRow("txMaxSzorzo 2.5 kept") << 3 << 1 << "2.5"
-                                          << "2.5";
     QTest::newRow("txMaxO 19") << 4 << 0 << "19"
                                << "20";
-    QTest::newRow("txMaxOszto 0") << 4 << 1 << "0"
-                                  << "2";
-    QTest::newRow("txMaxOszto 2 kept") << 4 << 1 << "2"
-                                       << "2";
 }
 
 void TestDrillPage::leavingALimitField()
@@ -321,7 +305,10 @@ void TestDrillPage::completionSignsFollowTheKind()
     } steps[] = {{true, false}, {false, false}, {false, false}, {true, true}, {true, false}};
     QVERIFY(plus->isVisible() && !minus->isVisible());
     for (const auto &step : steps) {
+        const Problem before = page->session().problem();
         answer(step.right ? rightAnswer(*page) : QStringLiteral("-1"));
+        if (!step.right) // a wrong answer keeps the problem and its kind
+            QCOMPARE(page->session().problem(), before);
         QCOMPARE(plus->isVisible(), step.plusShown);
         QCOMPARE(minus->isVisible(), !step.plusShown);
     }

@@ -26,8 +26,6 @@ private Q_SLOTS:
     void reseedPoints();
     void expectedResult_data();
     void expectedResult();
-    void blockingLimits_data();
-    void blockingLimits();
     void brokenGeneratorStillEnds_data();
     void brokenGeneratorStillEnds();
 };
@@ -217,57 +215,6 @@ void TestDrillRules::expectedResult()
     QFETCH(Problem, problem);
     QFETCH(double, expected);
     QCOMPARE(kRules[page]->expected(problem), expected);
-}
-
-void TestDrillRules::blockingLimits_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<double>("limit0");
-    QTest::addColumn<double>("limit1");
-    QTest::addColumn<bool>("first");
-    QTest::addColumn<int>("currentKind");
-    QTest::addColumn<QList<int>>("blocking");
-
-    const QList<int> none;
-    const QList<int> first{0}, second{1}, both{0, 1};
-    QTest::newRow("addition 2 admits 1 + 1") << int(Add) << 2.0 << 0.0 << false << 0 << none;
-    QTest::newRow("addition 1.9") << int(Add) << 1.9 << 0.0 << false << 0 << first;
-    QTest::newRow("addition negative") << int(Add) << -5.0 << 0.0 << true << 0 << first;
-    QTest::newRow("addition -infinity")
-        << int(Add) << -std::numeric_limits<double>::infinity() << 0.0 << true << 0 << first;
-    QTest::newRow("subtraction 2 admits 2 - 1") << int(Sub) << 2.0 << 0.0 << false << 0 << none;
-    QTest::newRow("subtraction 1") << int(Sub) << 1.0 << 0.0 << false << 0 << first;
-    QTest::newRow("subtraction negative") << int(Sub) << -3.0 << 0.0 << true << 0 << first;
-    QTest::newRow("addend kind 4") << int(Compl) << 4.0 << 0.0 << true << 0 << none;
-    QTest::newRow("addend kind 3") << int(Compl) << 3.0 << 0.0 << true << 0 << first;
-    QTest::newRow("subtrahend kind 3") << int(Compl) << 3.0 << 0.0 << false << kAddend << none;
-    QTest::newRow("subtrahend kind 0") << int(Compl) << 0.0 << 0.0 << false << kAddend << first;
-    QTest::newRow("addend after subtrahend 3")
-        << int(Compl) << 3.0 << 0.0 << false << kSubtrahend << first;
-    QTest::newRow("multiplication 4 / 2") << int(Mult) << 4.0 << 2.0 << false << 0 << none;
-    QTest::newRow("multiplication product 3") << int(Mult) << 3.0 << 2.0 << false << 0 << first;
-    QTest::newRow("multiplication multiplier 1")
-        << int(Mult) << 50.0 << 1.0 << false << 0 << second;
-    QTest::newRow("multiplication both") << int(Mult) << 0.0 << 0.0 << false << 0 << both;
-    QTest::newRow("multiplication first ignores multiplier")
-        << int(Mult) << 50.0 << 0.0 << true << 0 << none;
-    QTest::newRow("division 4 / 2") << int(Div) << 4.0 << 2.0 << true << 0 << none;
-    QTest::newRow("division dividend 3") << int(Div) << 3.0 << 2.0 << true << 0 << first;
-    QTest::newRow("division divisor 1.5") << int(Div) << 50.0 << 1.5 << false << 0 << second;
-    QTest::newRow("division both") << int(Div) << -1.0 << -1.0 << false << 0 << both;
-}
-
-void TestDrillRules::blockingLimits()
-{
-    QFETCH(int, page);
-    QFETCH(double, limit0);
-    QFETCH(double, limit1);
-    QFETCH(bool, first);
-    QFETCH(int, currentKind);
-    QFETCH(QList<int>, blocking);
-    QCOMPARE(kRules[page]->blockingLimits({limit0, limit1}, first ? Drawing::First : Drawing::Next,
-                                          Problem{0, 0, currentKind}),
-             blocking);
 }
 
 void TestDrillRules::brokenGeneratorStillEnds_data()

@@ -32,6 +32,9 @@ export DISPLAY=$display
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.05; done
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+pids+=("$(echo "$bus" | sed -n 2p)")
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5

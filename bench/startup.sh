@@ -22,7 +22,9 @@ probe=$(realpath "$build/bench/startupprobe")
 
 work=$(mktemp -d)
 xvfb_pid=""
+bus_pid=""
 cleanup() {
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -43,12 +45,18 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-# Both programs see the same plain environment: no session bus, a fresh home
-# and runtime folder, and the working folder where Kalkora keeps set.dat.
+# Both programs see the same plain environment of a desktop session: a
+# session bus of their own (without one, Qt would start one through X11
+# autolaunch inside the measured time), a fresh home and runtime folder, and
+# the working folder where Kalkora keeps set.dat.
 mkdir -m 700 "$work/runtime" "$work/home" "$work/cwd"
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+bus_address=$(echo "$bus" | sed -n 1p)
+bus_pid=$(echo "$bus" | sed -n 2p)
 run() {
     (cd "$work/cwd" && env -i DISPLAY="$display" HOME="$work/home" \
-        XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin LANG=C.UTF-8 "$probe" "$@")
+        XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="$bus_address" \
+        PATH=/usr/bin:/bin LANG=C.UTF-8 "$probe" "$@")
 }
 
 echo "machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)"

@@ -45,7 +45,6 @@ private Q_SLOTS:
     void historyIsNotScrolledToNewRows();
     void leavingALimitField_data();
     void leavingALimitField();
-    void deactivatingTheWindowKeepsALimitAsTyped();
     void completionSignsFollowTheKind();
 
 private:
@@ -267,23 +266,6 @@ void TestDrillPage::leavingALimitField()
     QTRY_VERIFY(page->answerField()->hasFocus());
     QCOMPARE(field->text(), left);
     QCOMPARE(page->session().limitText(slot), left);
-}
-
-void TestDrillPage::deactivatingTheWindowKeepsALimitAsTyped()
-{
-    // A box that takes the focus (the end question) must not count as leaving the field.
-    DrillPage *page = makePage(0);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QLineEdit *field = page->limitField(0);
-    field->setFocus();
-    QTRY_VERIFY(field->hasFocus());
-    field->setText(QStringLiteral("3"));
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(field->text(), QStringLiteral("3"));
 }
 
 void TestDrillPage::completionSignsFollowTheKind()

@@ -27,7 +27,6 @@ class TestGenerator : public QObject
 private Q_SLOTS:
     void staysInUnitInterval();
     void spreadsEvenly();
-    void seedingReadsTheClockOnce();
     void sameReadingTwiceDoesNotRepeat();
     void sameReadingsGiveTheSameNumbers();
 };
@@ -59,17 +58,6 @@ void TestGenerator::spreadsEvenly()
         ++hits[size_t(double(g.next()) * 99)];
     for (int n : hits)
         QVERIFY2(std::abs(n - perValue) < 500, qPrintable(QString::number(n)));
-}
-
-void TestGenerator::seedingReadsTheClockOnce()
-{
-    FakeClock clock;
-    Generator g(clock);
-    g.seedFromClock();
-    g.seedFromClock();
-    QCOMPARE(clock.reads, 2);
-    drawn(g, 10);
-    QCOMPARE(clock.reads, 2);
 }
 
 void TestGenerator::sameReadingTwiceDoesNotRepeat()

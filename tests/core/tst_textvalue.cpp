@@ -17,8 +17,6 @@ private Q_SLOTS:
     void value_data();
     void value();
     void ignoresTheLocale();
-    void decimal_data();
-    void decimal();
     void percent_data();
     void percent();
 };
@@ -93,25 +91,6 @@ void TestTextValue::ignoresTheLocale()
     QCOMPARE(textValue(u"2,5"), 2.0);
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(saved);
-}
-
-void TestTextValue::decimal_data()
-{
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("zero") << qint64(0) << "0";
-    QTest::newRow("positive") << qint64(42) << "42";
-    QTest::newRow("negative") << qint64(-3) << "-3";
-    QTest::newRow("no grouping") << qint64(1234567) << "1234567";
-    QTest::newRow("int16 low") << qint64(-32768) << "-32768";
-}
-
-void TestTextValue::decimal()
-{
-    QFETCH(qint64, value);
-    QFETCH(QString, expected);
-    QCOMPARE(decimalText(value), expected);
-    QCOMPARE(textValue(decimalText(value)), double(value));
 }
 
 void TestTextValue::percent_data()

@@ -14,30 +14,40 @@ namespace kalkora::bench {
 // and 99th percentile in microseconds, which the mean of Google Benchmark
 // hides: a drawing by rejection is usually quick and now and then slow.
 //
-// Each operation is timed twice: by the wall clock (what the user waits,
-// including any time the scheduler gave the core to another process) and by
-// the thread's CPU clock (the work itself). On a shared machine the two p99s
-// differ by the other processes' time slices.
+// Each operation is timed by the wall clock (what the user waits, including
+// any time the scheduler gave the core to another process) and, where asked,
+// also by the thread's CPU clock (the work itself): on a shared machine the
+// two p99s differ by the other processes' time slices. Reading the CPU clock
+// is a system call of about a microsecond, so operations that take less than
+// that are timed by the wall clock alone.
 class Percentiles
 {
 public:
+    enum class Cpu { Timed, Untimed };
+
     class Sample
     {
     public:
-        explicit Sample(Percentiles &owner) : m_owner(owner), m_wall(wallNs()), m_cpu(cpuNs()) {}
+        explicit Sample(Percentiles &owner, Cpu cpu = Cpu::Timed)
+            : m_owner(owner), m_cpuTimed(cpu == Cpu::Timed), m_cpu(m_cpuTimed ? cpuNs() : 0),
+              m_wall(wallNs())
+        {
+        }
         ~Sample()
         {
-            const double cpu = cpuNs() - m_cpu;
-            m_owner.m_wall.push_back(wallNs() - m_wall);
-            m_owner.m_cpu.push_back(cpu);
+            const double wall = wallNs() - m_wall;
+            m_owner.m_wall.push_back(wall);
+            if (m_cpuTimed)
+                m_owner.m_cpu.push_back(cpuNs() - m_cpu);
         }
         Sample(const Sample &) = delete;
         Sample &operator=(const Sample &) = delete;
 
     private:
         Percentiles &m_owner;
-        double m_wall;
+        bool m_cpuTimed;
         double m_cpu;
+        double m_wall;
     };
 
     void report(benchmark::State &state)

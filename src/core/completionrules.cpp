@@ -51,7 +51,10 @@ Problem CompletionRules::draw(RandomSource &random, const LimitValues &limits, D
             [&]() -> std::optional<Problem> {
                 const qint64 a = pick(random.next(), 99, 2);
                 const qint64 b = pick(random.next(), 99, 2);
-                if (a > b || a + b > limit)
+                // The sum test first: it rejects nearly every attempt at tight
+                // limits and so is almost always predicted right, where a > b
+                // is a coin toss.
+                if (a + b > limit || a > b)
                     return std::nullopt;
                 return Problem{a, b, kind};
             },

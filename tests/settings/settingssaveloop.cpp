@@ -7,9 +7,7 @@
 
 #include "settingsfile.h"
 
-#include <QFile>
 #include <QSaveFile>
-#include <QString>
 
 #include <cstdio>
 #include <cstring>
@@ -22,11 +20,9 @@ namespace {
 class NoReplacement final : public SettingsDevices
 {
 public:
-    std::unique_ptr<QSaveFile> replacement(const QString &path) const override
+    std::unique_ptr<QSaveFile> replacement(const QString &) const override
     {
-        auto save = SettingsDevices::replacement(path);
-        save->setFileName(QStringLiteral("/nonexistent-folder/set.dat"));
-        return save;
+        return SettingsDevices::replacement(QStringLiteral("/nonexistent-folder/set.dat"));
     }
 };
 
@@ -34,16 +30,12 @@ public:
 
 int main(int argc, char *argv[])
 {
-    const bool inPlace = argc > 1 && std::strcmp(argv[1], "in-place") == 0;
     const NoReplacement noReplacement;
+    const bool inPlace = argc > 1 && std::strcmp(argv[1], "in-place") == 0;
     const SettingsFile file(SettingsFile::defaultPath(),
-                            inPlace ? static_cast<const SettingsDevices &>(noReplacement)
-                                    : SettingsDevices::system());
-    const QStringList sets[2] = {
-        {QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"),
-         QStringLiteral("3"), QStringLiteral("21"), QStringLiteral("4")},
-        {QStringLiteral("-1"), QStringLiteral("-2"), QStringLiteral("-3"), QStringLiteral("-4"),
-         QStringLiteral("-5"), QStringLiteral("-6"), QStringLiteral("-7")}};
+                            inPlace ? noReplacement : SettingsDevices::system());
+    const QStringList sets[2] = {{"11", "12", "13", "14", "3", "21", "4"},
+                                 {"-1", "-2", "-3", "-4", "-5", "-6", "-7"}};
     for (unsigned long n = 0;; ++n) {
         if (const SettingsError error = file.write(sets[n % 2])) {
             std::fprintf(stderr, "settingssaveloop: %s\n", qPrintable(*error));

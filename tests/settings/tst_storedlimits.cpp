@@ -1,86 +1,31 @@
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
+#include "allrules.h"
 #include "drillsession.h"
 #include "fakerandom.h"
-#include "multiplicationrules.h"
-#include "settingsrecord.h"
-#include "subtractionrules.h"
 #include "textvalue.h"
 
 #include <QTest>
-#include <QtEndian>
 
 #include <limits>
-#include <memory>
 
 using namespace kalkora;
+using namespace kalkora::test;
 
 namespace {
 
-const AdditionRules kAddition;
-const SubtractionRules kSubtraction;
-const CompletionRules kCompletion;
-const MultiplicationRules kMultiplication;
-const DivisionRules kDivision;
-
-// The five pages in tab order; the record holds their limits in this order.
-const DrillRules *const kPages[] = {&kAddition, &kSubtraction, &kCompletion, &kMultiplication,
-                                    &kDivision};
-
-struct Place
+// A limit field in the order of the settings record, and the smallest stored
+// value with which its page has a first problem at all; below it, the field
+// gets its minimum. The first multiplication problem does not use the
+// multiplier, so no multiplier blocks it.
+struct Field
 {
-    int page;
+    Page page;
     int slot;
+    int smallestUsable;
 };
-constexpr Place kPlaces[SettingsRecord::FieldCount] = {{0, 0}, {1, 0}, {2, 0}, {3, 0},
-                                                       {3, 1}, {4, 0}, {4, 1}};
-
-// A page's first problem within the limits it was drawn by, as the pages'
-// own rules describe it; empty when it is valid.
-QString firstProblemFault(int page, const Problem &p, const LimitValues &limits)
-{
-    const qint64 a = p.first;
-    const qint64 b = p.second;
-    const double l = limits[0];
-    bool valid = false;
-    switch (page) {
-    case 0: // a + b, both below 100, sum within the limit
-        valid = a >= 1 && b >= 1 && a <= 99 && b <= 99 && a + b <= l;
-        break;
-    case 1: // a - b with 1 <= b < a <= limit
-        valid = b >= 1 && b < a && a <= l;
-        break;
-    case 2: // a + ? = b with 2 <= a <= b <= 100, a + b within the limit
-        valid =
-            p.kind == CompletionRules::kMissingAddend && a >= 2 && a <= b && b <= 100 && a + b <= l;
-        break;
-    case 3: // factors 2..10, product within the limit; the multiplier waits for the next problem
-        valid = a >= 2 && a <= 10 && b >= 2 && b <= 10 && a * b <= l;
-        break;
-    case 4: // n : d with divisor and quotient 2..11, within both limits
-        valid = b >= 2 && b <= 11 && a % b == 0 && a / b >= 2 && a / b <= 11 && a <= l &&
-                b <= limits[1];
-        break;
-    }
-    if (valid)
-        return {};
-    return QStringLiteral("page %1 posed %2, %3 (kind %4) within %5, %6")
-        .arg(page)
-        .arg(a)
-        .arg(b)
-        .arg(p.kind)
-        .arg(limits[0])
-        .arg(limits[1]);
-}
-
-// The smallest stored value of each field with which its page has a first
-// problem at all; anything below gets the field's minimum. The multiplier is
-// not used by the first multiplication problem, so it never blocks it.
-constexpr int kSmallestUsable[SettingsRecord::FieldCount] = {
-    2, 2, 4, 4, std::numeric_limits<int>::min(), 4, 2};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Field)
 
 class TestStoredLimits : public QObject
 {
@@ -92,51 +37,44 @@ private Q_SLOTS:
 
 void TestStoredLimits::everyStoredValueStartsUp_data()
 {
-    QTest::addColumn<int>("field");
-    const char *names[] = {"MaxPlusz",  "KivMax", "PotlasMax", "MaxSz",
-                           "MaxSzorzo", "MaxO",   "MaxOszto"};
-    for (int field = 0; field < SettingsRecord::FieldCount; ++field)
-        QTest::newRow(names[field]) << field;
+    QTest::addColumn<Field>("field");
+    QTest::newRow("MaxPlusz") << Field{Add, 0, 2};
+    QTest::newRow("KivMax") << Field{Sub, 0, 2};
+    QTest::newRow("PotlasMax") << Field{Compl, 0, 4};
+    QTest::newRow("MaxSz") << Field{Mult, 0, 4};
+    QTest::newRow("MaxSzorzo") << Field{Mult, 1, std::numeric_limits<int>::min()};
+    QTest::newRow("MaxO") << Field{Div, 0, 4};
+    QTest::newRow("MaxOszto") << Field{Div, 1, 2};
 }
 
 void TestStoredLimits::everyStoredValueStartsUp()
 {
-    QFETCH(int, field);
-    const QByteArray initial = QByteArray::fromHex("3200 3200 3200 3200 0500 3200 0500");
-    test::FakeClock clock;
+    QFETCH(Field, field);
+    FakeClock clock;
     Generator generator(clock);
+    const double minimum = kRules[field.page]->limits().at(field.slot).minimum;
 
     for (int value = -32768; value <= 32767; ++value) {
         clock.value = quint64(value) * 2654435761u;
-        QByteArray file = initial;
-        qToLittleEndian<qint16>(qint16(value), file.data() + 2 * field);
-        const SettingsRecord::Fields stored = SettingsRecord::decode(file);
-
-        // Start-up: the stored limits into the fields, then each page's first
-        // problem in tab order.
-        std::vector<std::unique_ptr<DrillSession>> sessions;
-        for (const DrillRules *rules : kPages)
-            sessions.push_back(std::make_unique<DrillSession>(*rules, generator));
-        for (int i = 0; i < SettingsRecord::FieldCount; ++i)
-            sessions[kPlaces[i].page]->setLimitText(kPlaces[i].slot, decimalText(*stored[i]));
-        for (const auto &session : sessions)
-            session->poseFirstProblem();
-
-        for (int page = 0; page < int(sessions.size()); ++page) {
-            const DrillSession &s = *sessions[page];
-            const QString fault = firstProblemFault(page, s.problem(), s.limitValues());
-            if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("stored %1: ").arg(value) + fault));
+        // Start-up: the stored value into its field, the other fields as
+        // they start, then each page's first problem in tab order.
+        std::vector<std::unique_ptr<DrillSession>> pages;
+        for (const DrillRules *rules : kRules)
+            pages.push_back(std::make_unique<DrillSession>(*rules, generator));
+        pages[field.page]->setLimitText(field.slot, decimalText(value));
+        for (int p = Add; p <= Div; ++p) {
+            DrillSession &page = *pages[p];
+            page.poseFirstProblem();
+            const Problem &posed = page.problem();
+            if (!admissible(Page(p), posed, page.limitValues(), Drawing::First))
+                QFAIL(qPrintable(QStringLiteral("stored %1: page %2 posed ").arg(value).arg(p) +
+                                 QLatin1String(toString(posed))));
         }
-        const Place place = kPlaces[field];
-        const DrillRules &rules = *kPages[place.page];
-        const QString shown = sessions[place.page]->limitText(place.slot);
-        const QString expected = value >= kSmallestUsable[field]
-                                     ? decimalText(value)
-                                     : decimalText(qint64(rules.limits().at(place.slot).minimum));
+        const QString shown = pages[field.page]->limitText(field.slot);
+        const QString expected =
+            decimalText(value >= field.smallestUsable ? value : qint64(minimum));
         if (shown != expected)
-            QFAIL(qPrintable(
-                QStringLiteral("stored %1 shows as %2, not %3").arg(value).arg(shown, expected)));
+            QFAIL(qPrintable(QStringLiteral("stored %1 shows as %2").arg(value).arg(shown)));
     }
 }
 

@@ -16,13 +16,13 @@
 
 namespace kalkora {
 
-DrillPage::DrillPage(const PageSpec &spec, RandomSource &random, const Twips &twips,
+DrillPage::DrillPage(const PageTable &table, RandomSource &random, const Twips &twips,
                      QWidget *parent)
-    : QWidget(parent), m_spec(spec), m_session(spec.rules, random)
+    : QWidget(parent), m_table(table), m_session(table.rules, random)
 {
     m_limits.resize(m_session.limitCount());
     const int tabRow = twips.px(kTabRowHeight);
-    for (const ControlSpec &control : spec.controls) {
+    for (const ControlRow &control : table.controls) {
         QWidget *widget = createControl(control);
         widget->setObjectName(QString::fromLatin1(control.name));
         widget->setGeometry(twips.rect(control.left, control.top, control.width, control.height)
@@ -40,7 +40,7 @@ DrillPage::DrillPage(const PageSpec &spec, RandomSource &random, const Twips &tw
     showState();
 }
 
-QWidget *DrillPage::createControl(const ControlSpec &control)
+QWidget *DrillPage::createControl(const ControlRow &control)
 {
     switch (control.role) {
     case Role::Answer: {

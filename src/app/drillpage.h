@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drillsession.h"
-#include "pagespec.h"
+#include "pagetable.h"
 
 #include <QList>
 #include <QWidget>
@@ -18,16 +18,16 @@ class RandomSource;
 class Twips;
 
 // One drill page, built from its table: the controls, their places and looks
-// come from the PageSpec, the behaviour from a DrillSession on the page's
+// come from the PageTable, the behaviour from a DrillSession on the page's
 // rules. The page shows the session; it keeps no state of its own.
 class DrillPage final : public QWidget
 {
     Q_OBJECT
 public:
-    DrillPage(const PageSpec &spec, RandomSource &random, const Twips &twips,
+    DrillPage(const PageTable &table, RandomSource &random, const Twips &twips,
               QWidget *parent = nullptr);
 
-    const PageSpec &spec() const { return m_spec; }
+    const PageTable &table() const { return m_table; }
     DrillSession &session() { return m_session; }
     QLineEdit *answerField() const { return m_answer; }
     QAbstractButton *checkButton() const { return m_button; }
@@ -50,10 +50,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QWidget *createControl(const ControlSpec &control);
+    QWidget *createControl(const ControlRow &control);
     void showState();
 
-    const PageSpec &m_spec;
+    const PageTable &m_table;
     DrillSession m_session;
     QLineEdit *m_answer = nullptr;
     QAbstractButton *m_button = nullptr;

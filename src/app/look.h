@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagespec.h"
+#include "pagetable.h"
 
 #include <QColor>
 #include <QFont>

@@ -3,7 +3,7 @@
 #include "appicon.h"
 #include "drillpage.h"
 #include "look.h"
-#include "pagespec.h"
+#include "pagetable.h"
 #include "tabstrip.h"
 #include "twips.h"
 
@@ -57,9 +57,9 @@ MainWindow::MainWindow(RandomSource &random, QWidget *parent)
     m_strip = new TabStrip(twips.px(kTabRowHeight), client);
     m_strip->setObjectName(QStringLiteral("SSTab1"));
     m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
-    for (const PageSpec &spec : drillPages()) {
-        auto *page = new DrillPage(spec, random, twips);
-        m_strip->addPage(page, spec.tabCaption.toString());
+    for (const PageTable &table : drillPages()) {
+        auto *page = new DrillPage(table, random, twips);
+        m_strip->addPage(page, table.tabCaption.toString());
         connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
         m_pages.append(page);
     }

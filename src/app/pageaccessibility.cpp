@@ -88,7 +88,7 @@ bool isSign(Role role)
     return role == Role::Sign || role == Role::BoldSign || role == Role::CentredSign;
 }
 
-bool overlapsVertically(const ControlSpec &a, const ControlSpec &b)
+bool overlapsVertically(const ControlRow &a, const ControlRow &b)
 {
     return a.top < b.top + b.height && b.top < a.top + a.height;
 }
@@ -118,12 +118,12 @@ PageAccessibility &PageAccessibility::of(DrillPage &page)
 PageAccessibility::PageAccessibility(DrillPage &page) : QObject(&page), m_page(page)
 {
     installBannerFactory();
-    for (const ControlSpec &spec : page.spec().controls) {
-        if (QWidget *widget = page.findChild<QWidget *>(QString::fromLatin1(spec.name),
+    for (const ControlRow &row : page.table().controls) {
+        if (QWidget *widget = page.findChild<QWidget *>(QString::fromLatin1(row.name),
                                                         Qt::FindDirectChildrenOnly))
-            m_controls.insert(spec.name, widget);
-        if (spec.role == Role::Banner)
-            m_banner = qobject_cast<QLabel *>(m_controls.value(spec.name));
+            m_controls.insert(row.name, widget);
+        if (row.role == Role::Banner)
+            m_banner = qobject_cast<QLabel *>(m_controls.value(row.name));
     }
     if (m_banner) {
         m_banner->setProperty(kBannerProperty, true);
@@ -138,21 +138,21 @@ PageAccessibility::PageAccessibility(DrillPage &page) : QObject(&page), m_page(p
     nameStatics();
 }
 
-QWidget *PageAccessibility::control(const ControlSpec &spec) const
+QWidget *PageAccessibility::control(const ControlRow &row) const
 {
-    return m_controls.value(spec.name);
+    return m_controls.value(row.name);
 }
 
 // The caption label that stands on the same line as a control, nearest to its
 // left (or, for the word after the given counter, to its right).
-const ControlSpec *PageAccessibility::captionBeside(const ControlSpec &control, bool after) const
+const ControlRow *PageAccessibility::captionBeside(const ControlRow &control, bool after) const
 {
-    const auto gapTo = [&](const ControlSpec &other) {
+    const auto gapTo = [&](const ControlRow &other) {
         return after ? other.left - (control.left + control.width)
                      : control.left - (other.left + other.width);
     };
-    const ControlSpec *best = nullptr;
-    for (const ControlSpec &other : m_page.spec().controls) {
+    const ControlRow *best = nullptr;
+    for (const ControlRow &other : m_page.table().controls) {
         const Role wanted = after ? Role::CaptionAfter : Role::Caption;
         // Boxes may touch or overlap a little, but the caption must be on the
         // named side of the control.
@@ -165,17 +165,17 @@ const ControlSpec *PageAccessibility::captionBeside(const ControlSpec &control, 
     return best;
 }
 
-QString PageAccessibility::captionText(const ControlSpec &control, bool after) const
+QString PageAccessibility::captionText(const ControlRow &control, bool after) const
 {
-    const ControlSpec *caption = captionBeside(control, after);
+    const ControlRow *caption = captionBeside(control, after);
     return caption ? caption->text.toString() : QString();
 }
 
 void PageAccessibility::nameStatics()
 {
-    const PageSpec &spec = m_page.spec();
-    setName(&m_page, spec.tabCaption.toString());
-    for (const ControlSpec &c : spec.controls) {
+    const PageTable &table = m_page.table();
+    setName(&m_page, table.tabCaption.toString());
+    for (const ControlRow &c : table.controls) {
         QWidget *widget = control(c);
         if (!widget)
             continue;
@@ -191,7 +191,7 @@ void PageAccessibility::nameStatics()
             setName(widget, captionText(c, false));
             // The caption also labels the field for assistive tools that
             // follow label relations.
-            if (const ControlSpec *caption = captionBeside(c, false)) {
+            if (const ControlRow *caption = captionBeside(c, false)) {
                 if (auto *label = qobject_cast<QLabel *>(control(*caption)))
                     label->setBuddy(widget);
             }
@@ -215,8 +215,8 @@ QString PageAccessibility::problemDescription() const
 {
     // The problem as it reads from left to right, with the answer field as
     // the unknown: "7 plusz 2 egyenlő mennyi?", "5 plusz mennyi egyenlő 12?".
-    QList<const ControlSpec *> parts;
-    for (const ControlSpec &c : m_page.spec().controls) {
+    QList<const ControlRow *> parts;
+    for (const ControlRow &c : m_page.table().controls) {
         const bool inProblem = c.role == Role::FirstOperand || c.role == Role::SecondOperand ||
                                c.role == Role::Answer || isSign(c.role);
         QWidget *widget = control(c);
@@ -224,9 +224,9 @@ QString PageAccessibility::problemDescription() const
             parts.append(&c);
     }
     std::stable_sort(parts.begin(), parts.end(),
-                     [](const ControlSpec *a, const ControlSpec *b) { return a->left < b->left; });
+                     [](const ControlRow *a, const ControlRow *b) { return a->left < b->left; });
     QStringList words;
-    for (const ControlSpec *c : std::as_const(parts)) {
+    for (const ControlRow *c : std::as_const(parts)) {
         if (c->role == Role::Answer)
             words.append(QStringLiteral("mennyi"));
         else if (isSign(c->role))
@@ -239,15 +239,15 @@ QString PageAccessibility::problemDescription() const
 
 void PageAccessibility::update()
 {
-    const PageSpec &spec = m_page.spec();
+    const PageTable &table = m_page.table();
     const auto named =
         std::find_if(std::begin(kOperandNames), std::end(kOperandNames),
-                     [&](const OperandNames &n) { return n.tab == spec.tabCaption; });
+                     [&](const OperandNames &n) { return n.tab == table.tabCaption; });
     const bool special = named != std::end(kOperandNames);
     const QStringView firstName = special ? named->first : kFirstNumber;
     const QStringView secondName = special ? named->second : kSecondNumber;
 
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlRow &c : table.controls) {
         auto *label = qobject_cast<QLabel *>(control(c));
         if (!label)
             continue;

@@ -9,7 +9,7 @@ class QWidget;
 namespace kalkora {
 
 class DrillPage;
-struct ControlSpec;
+struct ControlRow;
 
 // What a screen reader says about a drill page. Every number on the page is
 // named with its meaning and its current value ("Jó válasz: 3"), the answer
@@ -34,9 +34,9 @@ protected:
 private:
     explicit PageAccessibility(DrillPage &page);
 
-    QWidget *control(const ControlSpec &spec) const;
-    const ControlSpec *captionBeside(const ControlSpec &control, bool after) const;
-    QString captionText(const ControlSpec &control, bool after) const;
+    QWidget *control(const ControlRow &row) const;
+    const ControlRow *captionBeside(const ControlRow &control, bool after) const;
+    QString captionText(const ControlRow &control, bool after) const;
     QString problemDescription() const;
     void nameStatics();
 

@@ -2,7 +2,7 @@
 #include "completionrules.h"
 #include "divisionrules.h"
 #include "multiplicationrules.h"
-#include "pagespec.h"
+#include "pagetable.h"
 #include "subtractionrules.h"
 
 namespace kalkora {
@@ -17,7 +17,7 @@ constexpr QStringView kRightCaption = u"Jó válasz:";
 constexpr QStringView kWrongCaption = u"Hibás válasz:";
 constexpr QStringView kResultMax = u"Eredmény max.:";
 
-constexpr ControlSpec kAddition[] = {
+constexpr ControlRow kAddition[] = {
     {R::FirstOperand, "lb1", u"0", 270, 1170, 915, 420},
     {R::Sign, "Label1_0", u"+", 1215, 1125, 375, 465},
     {R::SecondOperand, "lb2", u"0", 1620, 1170, 915, 420},
@@ -38,7 +38,7 @@ constexpr ControlSpec kAddition[] = {
     {R::Limit, "txMaxPlusz", u"", 2565, 4050, 915, 480, 82, 0},
 };
 
-constexpr ControlSpec kSubtraction[] = {
+constexpr ControlRow kSubtraction[] = {
     {R::FirstOperand, "lbk1", u"0", 270, 1215, 915, 420},
     {R::BoldSign, "Label1_3", u"-", 1260, 1125, 375, 555},
     {R::SecondOperand, "lbk2", u"0", 1620, 1215, 915, 420},
@@ -62,7 +62,7 @@ constexpr ControlSpec kSubtraction[] = {
 constexpr int kAddend = CompletionRules::kMissingAddend;
 constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
 
-constexpr ControlSpec kCompletion[] = {
+constexpr ControlRow kCompletion[] = {
     {R::FirstOperand, "lbP1", u"0", 240, 1260, 915, 420},
     {R::Sign, "lbplusz_6", u"+", 1260, 1200, 375, 465, -1, kAddend},
     {R::BoldSign, "lbMinusz_4", u"-", 1290, 1170, 375, 555, -1, kSubtrahend},
@@ -83,7 +83,7 @@ constexpr ControlSpec kCompletion[] = {
     {R::Limit, "txPotlasMax", u"", 2625, 3825, 915, 480, 86, 0},
 };
 
-constexpr ControlSpec kMultiplication[] = {
+constexpr ControlRow kMultiplication[] = {
     {R::FirstOperand, "lbSz1", u"0", 450, 1035, 915, 420},
     {R::Sign, "Label1_4", u"*", 1440, 1080, 375, 465},
     {R::SecondOperand, "lbSz2", u"0", 1800, 1035, 915, 420},
@@ -105,7 +105,7 @@ constexpr ControlSpec kMultiplication[] = {
     {R::Limit, "txMaxSzorzo", u"", 2610, 4410, 915, 480, 63, 1},
 };
 
-constexpr ControlSpec kDivision[] = {
+constexpr ControlRow kDivision[] = {
     {R::FirstOperand, "lbO1", u"0", 405, 1080, 915, 420},
     {R::Sign, "Label1_8", u":", 1395, 990, 375, 465},
     {R::SecondOperand, "lbO2", u"0", 1665, 1080, 915, 420},
@@ -133,7 +133,7 @@ const CompletionRules kCompletionRules;
 const MultiplicationRules kMultiplicationRules;
 const DivisionRules kDivisionRules;
 
-const PageSpec kPages[] = {
+const PageTable kPages[] = {
     {u"Összeadás", kAdditionRules, kAddition},  {u"Kivonás", kSubtractionRules, kSubtraction},
     {u"Pótlás", kCompletionRules, kCompletion}, {u"Szorzás", kMultiplicationRules, kMultiplication},
     {u"Osztás", kDivisionRules, kDivision},
@@ -141,7 +141,7 @@ const PageSpec kPages[] = {
 
 } // namespace
 
-std::span<const PageSpec> drillPages()
+std::span<const PageTable> drillPages()
 {
     return kPages;
 }

@@ -1,7 +1,7 @@
 #include "drillpage.h"
 #include "fakerandom.h"
 #include "mainwindow.h"
-#include "pagespec.h"
+#include "pagetable.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -67,8 +67,8 @@ void TestCaptionFit::textsFitTheirBoxes_data()
     QTest::addColumn<QStringList>("texts");
     for (int page = 0; page < m_window->pageCount(); ++page) {
         DrillPage *drill = m_window->page(page);
-        const QByteArray tab = drill->spec().tabCaption.toUtf8();
-        for (const ControlSpec &control : drill->spec().controls) {
+        const QByteArray tab = drill->table().tabCaption.toUtf8();
+        for (const ControlRow &control : drill->table().controls) {
             auto *widget = drill->findChild<QWidget *>(QString::fromLatin1(control.name));
             QStringList texts;
             switch (control.role) {

@@ -1,7 +1,7 @@
 #include "drillpage.h"
 #include "fakerandom.h"
 #include "historymodel.h"
-#include "pagespec.h"
+#include "pagetable.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -88,7 +88,7 @@ void TestDrillPage::buildsEveryControlOfItsTable()
     QFETCH(int, index);
     DrillPage *page = makePage(index);
     const Twips twips(96);
-    for (const ControlSpec &c : drillPages()[index].controls) {
+    for (const ControlRow &c : drillPages()[index].controls) {
         auto *w = page->findChild<QWidget *>(QString::fromLatin1(c.name));
         QVERIFY2(w, c.name);
         // Placed from the strip's corner, tab row included.
@@ -104,7 +104,7 @@ void TestDrillPage::buildsEveryControlOfItsTable()
     }
     auto *banner = page->findChild<QLabel *>(QString::fromLatin1(
         std::find_if(drillPages()[index].controls.begin(), drillPages()[index].controls.end(),
-                     [](const ControlSpec &c) { return c.role == Role::Banner; })
+                     [](const ControlRow &c) { return c.role == Role::Banner; })
             ->name));
     QVERIFY(banner->isHidden());
     QCOMPARE(banner->text(), QStringLiteral("Az eredmény HIBÁS!"));
@@ -151,7 +151,7 @@ void TestDrillPage::enterChecksAndKeepsTheFocus()
 
     const DrillSession &s = page->session();
     const auto label = [&](Role role) {
-        for (const ControlSpec &c : page->spec().controls) {
+        for (const ControlRow &c : page->table().controls) {
             if (c.role == role)
                 return page->findChild<QLabel *>(QString::fromLatin1(c.name));
         }

@@ -32,7 +32,7 @@ enum class Role {
 
 // One control of a page: geometry in twips from the tab strip's top-left
 // corner, tab row included.
-struct ControlSpec
+struct ControlRow
 {
     Role role;
     const char *name; // objectName; array elements as Label2_24
@@ -43,15 +43,15 @@ struct ControlSpec
         0; // Limit: which of the page's limits; Sign: shown only for this problem kind (0: always)
 };
 
-struct PageSpec
+struct PageTable
 {
     QStringView tabCaption;
     const DrillRules &rules;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlRow> controls;
 };
 
 // The five drill pages in tab order.
-std::span<const PageSpec> drillPages();
+std::span<const PageTable> drillPages();
 
 // Size of the window's client area and the tab strip's place in it, in twips.
 inline constexpr int kClientWidth = 10005;

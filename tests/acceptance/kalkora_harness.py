@@ -139,36 +139,31 @@ class Desktop:
         self._services.append((name, proc))
         return proc
 
-    def _start_x(self):
+    def _spawn_reporting(self, name, argv_for, what):
+        """Starts a service that writes one line (its display or address) to
+        the file descriptor it is given, and returns that line."""
         read_end, write_end = os.pipe()
-        argv = ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1200x24",
-                "-nolisten", "tcp", "-noreset"]
-        self._spawn("Xvfb", argv, pass_fds=(write_end,))
+        self._spawn(name, argv_for(write_end), pass_fds=(write_end,))
         os.close(write_end)
-        number = b""
+        line = b""
         deadline = time.monotonic() + DEFAULT_TIMEOUT
-        while not number.endswith(b"\n"):
-            check(time.monotonic() < deadline, "Xvfb did not report its display")
-            chunk = os.read(read_end, 16)
-            check(chunk, "Xvfb ended before reporting its display")
-            number += chunk
+        while not line.endswith(b"\n"):
+            check(time.monotonic() < deadline, f"{name} did not report its {what}")
+            chunk = os.read(read_end, 256)
+            check(chunk, f"{name} ended before reporting its {what}")
+            line += chunk
         os.close(read_end)
-        return ":" + number.decode().strip()
+        return line.decode().strip()
+
+    def _start_x(self):
+        return ":" + self._spawn_reporting(
+            "Xvfb", lambda fd: ["Xvfb", "-displayfd", str(fd), "-screen", "0", "1600x1200x24",
+                                "-nolisten", "tcp", "-noreset"], "display")
 
     def _start_session_bus(self):
-        read_end, write_end = os.pipe()
-        self._spawn("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                    f"--print-address={write_end}"], pass_fds=(write_end,))
-        os.close(write_end)
-        address = b""
-        deadline = time.monotonic() + DEFAULT_TIMEOUT
-        while not address.endswith(b"\n"):
-            check(time.monotonic() < deadline, "the session bus did not report its address")
-            chunk = os.read(read_end, 256)
-            check(chunk, "the session bus ended before reporting its address")
-            address += chunk
-        os.close(read_end)
-        return address.decode().strip()
+        return self._spawn_reporting(
+            "dbus-daemon", lambda fd: ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                       f"--print-address={fd}"], "address")
 
     def _bus_has(self, name):
         result = subprocess.run(

@@ -65,10 +65,16 @@ public:
                          const Problem &current) const = 0;
 
 protected:
-    // floor(r * range + offset), in double precision.
+    // floor(r * range + offset), in double precision. Drawings call this
+    // twice per attempt, up to tens of thousands of times for one problem at
+    // tight limits, so the floor is done inline rather than through libm: the
+    // truncation is exact for every value a capped limit can give, and one
+    // step down corrects it for negative values.
     static qint64 pick(float r, double range, double offset)
     {
-        return qint64(std::floor(double(r) * range + offset));
+        const double x = double(r) * range + offset;
+        const auto whole = qint64(x);
+        return double(whole) > x ? whole - 1 : whole;
     }
 
     template <typename Attempt>

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTreeView>
+#include <QTableView>
 
 namespace kalkora {
 
@@ -33,7 +33,7 @@ DrillPage::DrillPage(const PageTable &table, RandomSource &random, const Twips &
         else
             widget->setFocusPolicy(Qt::NoFocus);
     }
-    if (auto *list = findChild<QTreeView *>()) {
+    if (auto *list = findChild<QTableView *>()) {
         for (int column = 0; column < HistoryModel::ColumnCount; ++column)
             list->setColumnWidth(column, twips.px(kHistoryColumnWidths[column]));
     }
@@ -68,15 +68,25 @@ QWidget *DrillPage::createControl(const ControlRow &control)
         return button;
     }
     case Role::History: {
-        auto *list = new QTreeView(this);
+        // A table without row headers rather than a tree: a tree lays out every
+        // row again for each one appended, which a child's hour of checks turns
+        // into a noticeable pause. Rows here are one fixed height.
+        auto *list = new QTableView(this);
         list->setModel(m_session.history());
-        list->setRootIsDecorated(false);
-        list->setItemsExpandable(false);
-        list->setUniformRowHeights(true);
+        list->setShowGrid(false);
+        list->setWordWrap(false);
+        list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->header()->setStretchLastSection(false);
-        list->header()->setSectionsMovable(false);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->verticalHeader()->hide();
+        list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+        QHeaderView *header = list->horizontalHeader();
+        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        header->setHighlightSections(false);
+        header->setSectionsMovable(false);
+        header->setSectionResizeMode(QHeaderView::Interactive);
         return list;
     }
     default:

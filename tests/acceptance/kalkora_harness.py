@@ -528,7 +528,7 @@ class Page:
 
     def history(self):
         """Column headers and rows of the history list."""
-        table = self._find(pyatspi.ROLE_TREE, "Eddigi feladatok").queryTable()
+        table = self._find(pyatspi.ROLE_TABLE, "Eddigi feladatok").queryTable()
         headers = [table.getColumnHeader(c).name for c in range(table.nColumns)]
         rows = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
                 for r in range(table.nRows)]

@@ -98,7 +98,7 @@ def tab_order_on_first_tab(desktop):
     desktop.wait_for(lambda: desktop.focused_is(role.ROLE_PAGE_TAB_LIST, "Összeadás") or None,
                      "the focus on the tab strip at start")
     order = [(role.ROLE_PUSH_BUTTON, "Nézzük..."), (role.ROLE_TEXT, "Válasz"),
-             (role.ROLE_TREE, "Eddigi feladatok"), (role.ROLE_TEXT, "Eredmény max.:"),
+             (role.ROLE_TABLE, "Eddigi feladatok"), (role.ROLE_TEXT, "Eredmény max.:"),
              (role.ROLE_PAGE_TAB_LIST, "Összeadás")]
     for expected_role, name in order:
         before = desktop.focused()

@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeView>
+#include <QTableView>
 
 using namespace kalkora;
 using namespace kalkora::test;
@@ -188,7 +188,7 @@ void TestDrillPage::emptyAnswerDoesNothing()
 void TestDrillPage::wrongThenRightOnTheHistory()
 {
     DrillPage *page = makePage(1);
-    auto *list = page->findChild<QTreeView *>(QStringLiteral("ListView2"));
+    auto *list = page->findChild<QTableView *>(QStringLiteral("ListView2"));
     QVERIFY(list);
     const QString first = QString::number(page->session().problem().first);
     const QString second = QString::number(page->session().problem().second);
@@ -220,7 +220,7 @@ void TestDrillPage::historyIsNotScrolledToNewRows()
     DrillPage *page = makePage(0);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    auto *list = page->findChild<QTreeView *>(QStringLiteral("ListView1"));
+    auto *list = page->findChild<QTableView *>(QStringLiteral("ListView1"));
     for (int i = 0; i < 60; ++i) {
         page->answerField()->setText(QStringLiteral("x"));
         page->checkButton()->click();

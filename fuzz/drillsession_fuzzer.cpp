@@ -37,7 +37,7 @@ enum Page { Addition, Subtraction, Completion, Multiplication, Division, PageCou
 
 // Enough events to reach deep states; few enough that one input stays fast
 // even when every check draws at the tightest limits.
-constexpr int kMaxEvents = 48;
+constexpr int kMaxEvents = 32;
 
 class FuzzClock final : public Clock
 {

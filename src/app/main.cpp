@@ -11,6 +11,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The one menu stays in the window under the caption, where the page
+    // geometry expects it, and start-up does not ask the session bus for a
+    // global menu.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     kalkora::installDialogTranslations(app);
     // Left alone, the program must not wake the computer: no blinking caret.

@@ -51,23 +51,6 @@ void installBannerFactory()
     Q_UNUSED(installed)
 }
 
-// What the two numbers of a problem are called where "Első szám" and
-// "Második szám" would not say it: on the completion page the second number
-// stands right of the equals sign, on the division page they have names of
-// their own.
-struct OperandNames
-{
-    QStringView tab;
-    QStringView first;
-    QStringView second;
-};
-constexpr OperandNames kOperandNames[] = {
-    {u"Pótlás", u"Első szám", u"Eredmény"},
-    {u"Osztás", u"Osztandó", u"Osztó"},
-};
-constexpr QStringView kFirstNumber = u"Első szám";
-constexpr QStringView kSecondNumber = u"Második szám";
-
 QString spokenSign(QStringView sign)
 {
     if (sign == u"+")
@@ -86,11 +69,6 @@ QString spokenSign(QStringView sign)
 bool isSign(Role role)
 {
     return role == Role::Sign || role == Role::BoldSign || role == Role::CentredSign;
-}
-
-bool overlapsVertically(const ControlRow &a, const ControlRow &b)
-{
-    return a.top < b.top + b.height && b.top < a.top + a.height;
 }
 
 void setName(QWidget *widget, const QString &name)
@@ -143,26 +121,17 @@ QWidget *PageAccessibility::control(const ControlRow &row) const
     return m_controls.value(row.name);
 }
 
-// The caption label that stands on the same line as a control, nearest to its
-// left (or, for the word after the given counter, to its right).
+// The caption that names a control: the table puts it right before the
+// control (the word after the given counter right after it).
 const ControlRow *PageAccessibility::captionBeside(const ControlRow &control, bool after) const
 {
-    const auto gapTo = [&](const ControlRow &other) {
-        return after ? other.left - (control.left + control.width)
-                     : control.left - (other.left + other.width);
-    };
-    const ControlRow *best = nullptr;
-    for (const ControlRow &other : m_page.table().controls) {
-        const Role wanted = after ? Role::CaptionAfter : Role::Caption;
-        // Boxes may touch or overlap a little, but the caption must be on the
-        // named side of the control.
-        if (other.role != wanted || !overlapsVertically(control, other) ||
-            gapTo(other) < -control.width / 2)
-            continue;
-        if (!best || gapTo(other) < gapTo(*best))
-            best = &other;
-    }
-    return best;
+    const std::span<const ControlRow> rows = m_page.table().controls;
+    const auto at = std::size_t(&control - rows.data());
+    const std::size_t neighbour = after ? at + 1 : at - 1;
+    if ((!after && at == 0) || neighbour >= rows.size())
+        return nullptr;
+    const ControlRow &other = rows[neighbour];
+    return other.role == (after ? Role::CaptionAfter : Role::Caption) ? &other : nullptr;
 }
 
 QString PageAccessibility::captionText(const ControlRow &control, bool after) const
@@ -240,13 +209,6 @@ QString PageAccessibility::problemDescription() const
 void PageAccessibility::update()
 {
     const PageTable &table = m_page.table();
-    const auto named =
-        std::find_if(std::begin(kOperandNames), std::end(kOperandNames),
-                     [&](const OperandNames &n) { return n.tab == table.tabCaption; });
-    const bool special = named != std::end(kOperandNames);
-    const QStringView firstName = special ? named->first : kFirstNumber;
-    const QStringView secondName = special ? named->second : kSecondNumber;
-
     for (const ControlRow &c : table.controls) {
         auto *label = qobject_cast<QLabel *>(control(c));
         if (!label)
@@ -254,10 +216,10 @@ void PageAccessibility::update()
         const QString shown = label->text();
         switch (c.role) {
         case Role::FirstOperand:
-            setName(label, firstName + QStringLiteral(": ") + shown);
+            setName(label, table.firstName + QStringLiteral(": ") + shown);
             break;
         case Role::SecondOperand:
-            setName(label, secondName + QStringLiteral(": ") + shown);
+            setName(label, table.secondName + QStringLiteral(": ") + shown);
             break;
         case Role::Given: {
             const QString after = captionText(c, true);

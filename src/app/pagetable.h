@@ -31,7 +31,8 @@ enum class Role {
 };
 
 // One control of a page: geometry in twips from the tab strip's top-left
-// corner, tab row included.
+// corner, tab row included. A caption stands in its table right before the
+// control it names; the word after the given counter right after it.
 struct ControlRow
 {
     Role role;
@@ -48,6 +49,9 @@ struct PageTable
     QStringView tabCaption;
     const DrillRules &rules;
     std::span<const ControlRow> controls;
+    // What a screen reader calls the problem's two numbers.
+    QStringView firstName = u"Első szám";
+    QStringView secondName = u"Második szám";
 };
 
 // The five drill pages in tab order.

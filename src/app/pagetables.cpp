@@ -133,10 +133,14 @@ const CompletionRules kCompletionRules;
 const MultiplicationRules kMultiplicationRules;
 const DivisionRules kDivisionRules;
 
+// On the completion page the second number stands right of the equals sign;
+// the division page's numbers have names of their own.
 const PageTable kPages[] = {
-    {u"Összeadás", kAdditionRules, kAddition},  {u"Kivonás", kSubtractionRules, kSubtraction},
-    {u"Pótlás", kCompletionRules, kCompletion}, {u"Szorzás", kMultiplicationRules, kMultiplication},
-    {u"Osztás", kDivisionRules, kDivision},
+    {u"Összeadás", kAdditionRules, kAddition},
+    {u"Kivonás", kSubtractionRules, kSubtraction},
+    {u"Pótlás", kCompletionRules, kCompletion, u"Első szám", u"Eredmény"},
+    {u"Szorzás", kMultiplicationRules, kMultiplication},
+    {u"Osztás", kDivisionRules, kDivision, u"Osztandó", u"Osztó"},
 };
 
 } // namespace

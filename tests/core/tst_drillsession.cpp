@@ -1,273 +1,233 @@
+// The drills: what each page's rules may draw, how a session checks answers
+// and keeps its limits.
+
 #include "allrules.h"
 #include "drillsession.h"
 #include "fakerandom.h"
 #include "historymodel.h"
 #include "textvalue.h"
 
+#include <QHash>
 #include <QTest>
-
-#include <cmath>
 
 using namespace kalkora;
 using namespace kalkora::test;
 
-namespace {
-
-QString cell(const DrillSession &s, int row, int column)
-{
-    const HistoryModel *h = s.history();
-    return h->data(h->index(row, column)).toString();
-}
-
-QString rightAnswer(const DrillSession &s)
-{
-    return decimalText(qint64(s.rules().expected(s.problem())));
-}
-
-} // namespace
-
-class TestDrillSession : public QObject
+class TestDrills : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void drawing_data();
+    void drawing();
+    void startUpsDiffer();
     void checks_data();
     void checks();
-    void rightAnswerPosesTheNextProblem();
-    void leavingALimit_data();
-    void leavingALimit();
-    void storedLimits_data();
-    void storedLimits();
-    void hugeLimits_data();
-    void hugeLimits();
+    void limits_data();
+    void limits();
 };
 
-void TestDrillSession::checks_data()
-{
-    // On the addition page posing 3 + 4.
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("wrong");
-    QTest::addColumn<QString>("percent");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<Banner>("banner");
-
-    QTest::newRow("wrong first") << QStringList{"5"} << 0 << 1 << " %" << QStringList{""}
-                                 << Banner::Wrong;
-    QTest::newRow("blanks only are wrong")
-        << QStringList{"   "} << 0 << 1 << " %" << QStringList{""} << Banner::Wrong;
-    QTest::newRow("wrong then right")
-        << QStringList{"5", "7"} << 1 << 1 << "50 %" << QStringList{"", "7"} << Banner::Right;
-    QTest::newRow("right then wrong")
-        << QStringList{"7", "0"} << 1 << 1 << "50 %" << QStringList{"7", ""} << Banner::Wrong;
-    QTest::newRow("letters after the number are kept")
-        << QStringList{"7abc"} << 1 << 0 << "100 %" << QStringList{"7abc"} << Banner::Right;
-    QTest::newRow("7.0 is 7") << QStringList{"7.0"} << 1 << 0 << "100 %" << QStringList{"7.0"}
-                              << Banner::Right;
-    QTest::newRow("blanks around are kept")
-        << QStringList{" 7 "} << 1 << 0 << "100 %" << QStringList{" 7 "} << Banner::Right;
-    QTest::newRow("letters only are 0")
-        << QStringList{"hét"} << 0 << 1 << " %" << QStringList{""} << Banner::Wrong;
-    QTest::newRow("one of three") << QStringList{"1", "2", "7"} << 1 << 2 << "33 %"
-                                  << QStringList{"", "", "7"} << Banner::Right;
-}
-
-void TestDrillSession::checks()
-{
-    QFETCH(QStringList, answers);
-    QFETCH(int, right);
-    QFETCH(int, wrong);
-    QFETCH(QString, percent);
-    QFETCH(QStringList, rows);
-    QFETCH(Banner, banner);
-
-    ScriptedRandom random({drawFor(3, 99, 1), drawFor(4, 99, 1)});
-    DrillSession s(addition, random);
-    s.poseFirstProblem();
-    for (const QString &answer : std::as_const(answers))
-        QVERIFY(s.check(answer) != Verdict::Ignored);
-    QCOMPARE(s.right(), right);
-    QCOMPARE(s.wrong(), wrong);
-    QCOMPARE(s.given(), qint64(answers.size()));
-    QCOMPARE(s.percentText(), percent);
-    QCOMPARE(s.banner(), banner);
-    QCOMPARE(s.history()->rowCount(), rows.size());
-    bool solved = false;
-    for (int row = 0; row < rows.size(); ++row) {
-        QCOMPARE(cell(s, row, HistoryModel::SignColumn), QStringLiteral("+"));
-        QCOMPARE(cell(s, row, HistoryModel::EqualsColumn), QStringLiteral("="));
-        QCOMPARE(cell(s, row, HistoryModel::AnswerColumn), rows.at(row));
-        if (!solved) { // rows hold 3 + 4 until it was solved
-            QCOMPARE(cell(s, row, HistoryModel::FirstColumn), QStringLiteral("3"));
-            QCOMPARE(cell(s, row, HistoryModel::SecondColumn), QStringLiteral("4"));
-        }
-        solved = solved || !rows.at(row).isEmpty();
-    }
-}
-
-void TestDrillSession::rightAnswerPosesTheNextProblem()
-{
-    ScriptedRandom random({drawFor(9, 50, 1), drawFor(2, 50, 1),    // start-up: 9 - 2
-                           drawFor(80, 99, 1), drawFor(3, 99, 1)}); // then 80 - 3
-    DrillSession s(subtraction, random);
-    s.poseFirstProblem();
-    QCOMPARE(s.problem(), (Problem{9, 2}));
-    QCOMPARE(s.check(QStringLiteral("6")), Verdict::Wrong);
-    QCOMPARE(s.problem(), (Problem{9, 2}));
-    s.setLimitText(0, QStringLiteral("99")); // takes effect with the next problem only
-    QCOMPARE(s.problem(), (Problem{9, 2}));
-    QCOMPARE(s.check(QStringLiteral("7")), Verdict::Right);
-    QCOMPARE(cell(s, 1, HistoryModel::FirstColumn), QStringLiteral("9"));
-    QCOMPARE(cell(s, 1, HistoryModel::AnswerColumn), QStringLiteral("7"));
-    QCOMPARE(s.problem(), (Problem{80, 3})); // drawn with the new limit
-}
-
-void TestDrillSession::leavingALimit_data()
+void TestDrills::drawing_data()
 {
     QTest::addColumn<int>("page");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("left");
-
-    const char *const tenFields[][2] = {
-        {"addition", "0"}, {"subtraction", "1"}, {"completion", "2"}, {"product", "3"}};
-    for (const auto &[name, page] : tenFields) {
-        const int p = QByteArray(page).toInt();
-        auto row = [&](const char *what, const char *typed, const char *left) {
-            QTest::addRow("%s %s", name, what) << p << 0 << typed << left;
-        };
-        row("5", "5", "10");
-        row("letters", "abc", "10");
-        row("empty", "", "10");
-        row("9.99", "9.99", "10");
-        row("negative", "-20", "10");
-        row("10 stays", "10", "10");
-        row("250 stays", "250", "250");
-        row("10.5 stays", "10.5", "10.5");
-        row("30abc stays", "30abc", "30abc");
-        row("1e308 stays", "1e308", "1e308");
-    }
-    QTest::newRow("multiplier 1") << 3 << 1 << "1"
-                                  << "2";
-    QTest::newRow("multiplier letters") << 3 << 1 << "abc"
-                                        << "2";
-    QTest::newRow("multiplier 2 stays") << 3 << 1 << "2"
-                                        << "2";
-    QTest::newRow("multiplier 2.5 stays") << 3 << 1 << "2.5"
-                                          << "2.5";
-    QTest::newRow("multiplier 7 stays") << 3 << 1 << "7"
-                                        << "7";
-    QTest::newRow("dividend 19") << 4 << 0 << "19"
-                                 << "20";
-    QTest::newRow("dividend empty") << 4 << 0 << ""
-                                    << "20";
-    QTest::newRow("dividend 20 stays") << 4 << 0 << "20"
-                                       << "20";
-    QTest::newRow("divisor 1") << 4 << 1 << "1"
-                               << "2";
-    QTest::newRow("divisor 0") << 4 << 1 << "0"
-                               << "2";
-    QTest::newRow("divisor 2 stays") << 4 << 1 << "2"
-                                     << "2";
-    QTest::newRow("divisor 3.5 stays") << 4 << 1 << "3.5"
-                                       << "3.5";
-}
-
-void TestDrillSession::leavingALimit()
-{
-    QFETCH(int, page);
-    QFETCH(int, slot);
-    QFETCH(QString, typed);
-    QFETCH(QString, left);
-
-    ScriptedRandom random;
-    DrillSession s(*kRules[page], random);
-    s.setLimitText(slot, typed);
-    QCOMPARE(s.limitText(slot), typed); // typing alone changes nothing
-    QCOMPARE(s.leaveLimit(slot), typed != left);
-    QCOMPARE(s.limitText(slot), left);
-}
-
-void TestDrillSession::storedLimits_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QStringList>("afterFirst");
-    QTest::addColumn<QStringList>("afterNext");
-
-    auto l = [](std::initializer_list<const char *> texts) {
-        QStringList out;
-        for (const char *t : texts)
-            out << QString::fromLatin1(t);
-        return out;
+    QTest::addColumn<Drawing>("drawing");
+    QTest::addColumn<LimitValues>("limits");
+    QTest::addColumn<int>("count");   // of different problems the drawing may pose
+    QTest::addColumn<int>("current"); // kind of the problem on the page
+    const auto row = [](const char *name, Page page, Drawing drawing, LimitValues limits, int count,
+                        int current = 0) {
+        QTest::newRow(name) << int(page) << drawing << limits << count << current;
     };
-    QTest::newRow("addition 7 honoured") << 0 << l({"7"}) << l({"7"}) << l({"7"});
-    QTest::newRow("addition 1 admits nothing") << 0 << l({"1"}) << l({"10"}) << l({"10"});
-    QTest::newRow("completion 3") << 2 << l({"3"}) << l({"10"}) << l({"10"});
-    QTest::newRow("multiplication 3 / 0: multiplier waits for the next problem")
-        << 3 << l({"3", "0"}) << l({"10", "0"}) << l({"10", "2"});
-    QTest::newRow("division 4 / 2 honoured")
-        << 4 << l({"4", "2"}) << l({"4", "2"}) << l({"4", "2"});
-    QTest::newRow("division 3 / 1") << 4 << l({"3", "1"}) << l({"20", "2"}) << l({"20", "2"});
+    const Drawing first = Drawing::First, next = Drawing::Next;
+    row("addition reaches past 99", Add, next, {200, 0}, 199 * 100);
+    row("addition, tightest", Add, next, {2, 0}, 1);
+    row("addition first keeps below 100", Add, first, {250, 0}, 99 * 99);
+    row("subtraction, limit 10.5 reaches 11", Sub, next, {10.5, 0}, 55);
+    row("subtraction, tightest", Sub, first, {2, 0}, 1);
+    row("addend first, tightest", Compl, first, {4, 0}, 1);
+    row("addend after subtrahend", Compl, next, {50, 0}, 576, kSubtrahend);
+    row("subtrahend after addend", Compl, next, {10, 0}, 55, kAddend);
+    row("subtrahend, tightest", Compl, next, {1, 0}, 1, kAddend);
+    row("multiplication first ignores the multiplier", Mult, first, {50, 5}, 62);
+    row("multiplication", Mult, next, {50, 5}, 56);
+    row("multiplication, tightest", Mult, next, {4, 2}, 1);
+    row("division first", Div, first, {50, 5}, 39);
+    row("division, factors up to 11", Div, next, {500, 30}, 100);
+    row("division, tightest", Div, next, {4, 2}, 1);
 }
 
-void TestDrillSession::storedLimits()
+void TestDrills::drawing()
 {
     QFETCH(int, page);
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, afterFirst);
-    QFETCH(QStringList, afterNext);
+    QFETCH(Drawing, drawing);
+    QFETCH(LimitValues, limits);
+    QFETCH(int, count);
+    QFETCH(int, current);
+    const DrillRules &rules = *kRules[page];
+    const Problem on{0, 0, current};
+    QVERIFY(rules.blockingLimits(limits, drawing, on).isEmpty());
 
-    ScriptedRandom random;
-    DrillSession s(*kRules[page], random);
-    for (int i = 0; i < stored.size(); ++i)
-        s.setLimitText(i, stored.at(i));
-    s.poseFirstProblem();
-    for (int i = 0; i < stored.size(); ++i)
-        QCOMPARE(s.limitText(i), afterFirst.at(i));
-    QCOMPARE(s.check(rightAnswer(s)), Verdict::Right);
-    for (int i = 0; i < stored.size(); ++i)
-        QCOMPARE(s.limitText(i), afterNext.at(i));
-    const double l0 = textValue(s.limitText(0));
-    const Problem &p = s.problem();
-    if (page == 0)
-        QVERIFY(p.first + p.second <= l0);
-    if (page == 3)
-        QVERIFY(p.first * p.second <= l0);
+    // Addition reseeds on every pass after the first problem, division draws
+    // its first problem unseeded, every other drawing seeds once before it starts.
+    const bool everyPass = page == Add && drawing == Drawing::Next;
+    const bool unseeded = page == Div && drawing == Drawing::First;
+    ScriptedRandom random; // a real generator, its clock stopped
+    QHash<std::pair<qint64, qint64>, int> hits;
+    const int samples = std::max(3000, 60 * count);
+    for (int i = 0; i < samples; ++i) {
+        random.draws = 0;
+        random.seedsAtDraw.clear();
+        const Problem p = rules.draw(random, limits, drawing, on);
+        if (!admissible(Page(page), p, limits, drawing))
+            QFAIL(toString(p));
+        QVERIFY(random.draws < 2 * kMaxAttempts); // the bound is for broken generators only
+        ++hits[{p.first, p.second}];
+        const int seeds = unseeded ? 0 : everyPass ? random.draws / 2 : 1;
+        QCOMPARE(random.seedsAtDraw.size(), seeds);
+        QVERIFY(!seeds || random.seedsAtDraw[0] == 0); // before the first attempt
+    }
+    QCOMPARE(hits.size(), count);
+    // Every problem the page may pose comes up about equally often.
+    const auto [least, most] = std::minmax_element(hits.cbegin(), hits.cend());
+    QVERIFY(*least * 3 > samples / count && *most < 3 * samples / count);
+
+    if (count == 1) { // a broken generator still ends with the one problem there is
+        struct : RandomSource
+        {
+            float next() override { return 0.999f; } // never an acceptable attempt
+            void seedFromClock() override {}
+        } stuck;
+        QVERIFY(admissible(Page(page), rules.draw(stuck, limits, drawing, on), limits, drawing));
+    }
 }
 
-void TestDrillSession::hugeLimits_data()
+void TestDrills::startUpsDiffer()
+{
+    // Start-ups at different clock readings pose different first problems.
+    FakeClock clock;
+    const auto firstProblem = [&clock](quint64 reading) {
+        clock.value = reading;
+        Generator random(clock);
+        return addition.draw(random, {50, 0}, Drawing::First, {});
+    };
+    QCOMPARE(firstProblem(1), firstProblem(1));
+    QVERIFY(firstProblem(1) != firstProblem(2));
+}
+
+void TestDrills::checks_data()
 {
     QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("limit");
-    const char *const texts[] = {"1e308", "1e999", "99999999999999999999", "&HFFFFFFFFFFFFFFFFFF"};
-    const char *const pages[] = {"addition", "subtraction", "completion", "multiplication",
-                                 "division"};
-    for (int page = 0; page < 5; ++page) {
-        for (const char *text : texts)
-            QTest::addRow("%s %s", pages[page], text) << page << QString::fromLatin1(text);
-    }
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("outcome"); // counters, percentage and the history rows
+    const auto row = [](Page page, const QStringList &answers, const char *outcome) {
+        QTest::addRow("page %d: \"%s\"", page, qPrintable(answers.join(u"\", \"")))
+            << int(page) << answers << QString(outcome);
+    };
+    row(Add, {""}, "0 right 0 wrong 100 %");
+    row(Add, {"5", "", "7"}, "1 right 1 wrong 50 %; 3 + 4 = ; 3 + 4 = 7");
+    row(Add, {"   "}, "0 right 1 wrong  %; 3 + 4 = ");
+    row(Add, {" 7.0abc "}, "1 right 0 wrong 100 %; 3 + 4 =  7.0abc "); // kept as typed
+    row(Add, {"7", "0", "-1"}, "1 right 2 wrong 33 %; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
+    row(Sub, {"11", "7"}, "1 right 1 wrong 50 %; 9 - 2 = ; 9 - 2 = 7");
+    row(Compl, {"17", "7", "17", "7"}, "2 right 2 wrong 50 %");
+    row(Mult, {"13", "42"}, "1 right 1 wrong 50 %");
+    row(Div, {"30", "7"}, "1 right 1 wrong 50 %");
 }
 
-void TestDrillSession::hugeLimits()
+void TestDrills::checks()
 {
     QFETCH(int, page);
-    QFETCH(QString, limit);
-
-    ScriptedRandom random;
+    QFETCH(QStringList, answers);
+    QFETCH(QString, outcome);
+    // The first problems are 3 + 4, 9 - 2, 5 + ? = 12, 6 * 7 and 35 : 5; after
+    // a right answer come 10 + 20 and 12 - ? = 5.
+    const QList<float> scripts[] = {
+        {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(10, 50, 1), drawFor(20, 50, 1)},
+        {drawFor(9, 50, 1), drawFor(2, 50, 1)},
+        {drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)},
+        {drawFor(6, 99, 2), drawFor(7, 99, 2)},
+        {drawFor(5, 10, 2), drawFor(7, 10, 2)},
+    };
+    ScriptedRandom random(scripts[page]);
     DrillSession s(*kRules[page], random);
-    for (int i = 0; i < s.limitCount(); ++i)
-        s.setLimitText(i, limit);
     s.poseFirstProblem();
-    for (int round = 0; round < 50; ++round) {
-        const double expected = s.rules().expected(s.problem());
-        QVERIFY(std::isfinite(expected));
-        QCOMPARE(expected, std::floor(expected));
-        QVERIFY(std::abs(s.problem().first) <= qint64(kLimitCap) + 1);
-        QVERIFY(!s.firstText().contains(QLatin1String("inf")));
-        QCOMPARE(s.check(rightAnswer(s)), Verdict::Right);
+    for (const QString &answer : std::as_const(answers)) {
+        const int draws = random.draws;
+        const Verdict verdict = s.check(answer);
+        QCOMPARE(verdict == Verdict::Ignored, answer.isEmpty());
+        QCOMPARE(random.draws > draws, verdict == Verdict::Right); // wrong keeps the problem
+        if (verdict != Verdict::Ignored)
+            QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
     }
-    QCOMPARE(s.limitText(0), limit); // the text stays as typed
+    QStringList seen{
+        QStringLiteral("%1 right %2 wrong %3").arg(s.right()).arg(s.wrong()).arg(s.percentText())};
+    for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+            cells << s.history()->index(row, column).data().toString();
+        seen << cells.join(u' ');
+    }
+    QCOMPARE(seen.join(u"; "), outcome);
 }
 
-QTEST_GUILESS_MAIN(TestDrillSession)
+void TestDrills::limits_data()
+{
+    // A limit below its field's minimum gets the minimum when the field is
+    // left; one that admits no problem at all (a stored one) when it comes to
+    // drawing. Huge limits stay as typed and pose big problems.
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("typed"); // the page's limit texts, blank between
+    QTest::addColumn<QString>("after"); // leaving them | or with the first problem | the next
+    const auto row = [](Page page, const char *typed, const char *after) {
+        QTest::addRow("page %d: %s", page, typed) << int(page) << QString(typed) << QString(after);
+    };
+    row(Add, "7", "10 | 7 | 7");
+    row(Add, "1", "10 | 10 | 10");
+    row(Add, "1e999", "1e999 | 1e999 | 1e999");
+    row(Sub, "abc", "10 | 10 | 10");
+    row(Sub, "30abc", "30abc | 30abc | 30abc");
+    row(Compl, "3", "10 | 10 | 10");
+    row(Compl, "&HFFFFFFFFFF", "&HFFFFFFFFFF | &HFFFFFFFFFF | &HFFFFFFFFFF");
+    row(Mult, "3 0", "10 2 | 10 0 | 10 2"); // the first problem ignores the multiplier
+    row(Mult, "10 2", "10 2 | 10 2 | 10 2");
+    row(Div, "4 2", "20 2 | 4 2 | 4 2");
+    row(Div, "19.5 1", "20 2 | 19.5 2 | 19.5 2");
+}
+
+void TestDrills::limits()
+{
+    QFETCH(int, page);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    const QStringList texts = typed.split(u' ');
+    ScriptedRandom random;
+    DrillSession leaving(*kRules[page], random), drawing(*kRules[page], random);
+    const auto textsOf = [](const DrillSession &s) {
+        QStringList shown;
+        for (int i = 0; i < s.limitCount(); ++i)
+            shown << s.limitText(i);
+        return shown.join(u' ');
+    };
+    for (int i = 0; i < texts.size(); ++i) {
+        leaving.setLimitText(i, texts[i]);
+        const bool changed = leaving.leaveLimit(i);
+        QCOMPARE(changed, leaving.limitText(i) != texts[i]);
+        drawing.setLimitText(i, texts[i]);
+    }
+    QStringList seen{textsOf(leaving)};
+    drawing.poseFirstProblem();
+    for (int round = 0; round < 30; ++round) {
+        if (round < 2)
+            seen << textsOf(drawing);
+        const Problem p = drawing.problem();
+        const Drawing kind = round ? Drawing::Next : Drawing::First;
+        if (!admissible(Page(page), p, drawing.limitValues(), kind) || p.first > kLimitCap + 1)
+            QFAIL(toString(p));
+        if (page == Compl) // the two kinds alternate, the addend kind first
+            QCOMPARE(p.kind, round % 2 ? kSubtrahend : kAddend);
+        QCOMPARE(drawing.check(decimalText(qint64(drawing.rules().expected(p)))), Verdict::Right);
+    }
+    QCOMPARE(seen.join(u" | "), after);
+}
+
+QTEST_GUILESS_MAIN(TestDrills)
 #include "tst_drillsession.moc"

@@ -29,9 +29,8 @@ inline bool admissible(Page page, const Problem &p, const LimitValues &l, Drawin
     const qint64 a = p.first, b = p.second;
     switch (page) {
     case Add:
-        if (drawing == Drawing::First)
-            return a >= 1 && b >= 1 && a <= 99 && b <= 99 && a + b <= l[0];
-        return a >= 1 && b >= 1 && a + b <= l[0];
+        return a >= 1 && b >= 1 && a + b <= l[0] &&
+               (drawing == Drawing::Next || (a < 100 && b < 100));
     case Sub:
         return b >= 1 && b < a && a <= std::ceil(l[0]);
     case Compl:
@@ -39,9 +38,8 @@ inline bool admissible(Page page, const Problem &p, const LimitValues &l, Drawin
             return 2 <= a && a <= b && b <= 100 && a + b <= l[0];
         return p.kind == kSubtrahend && 2 <= b && b <= a && a <= std::ceil(l[0]) + 1 && b <= 100;
     case Mult:
-        if (a < 2 || b < 2 || a > 10 || b > 10 || a * b > l[0])
-            return false;
-        return drawing == Drawing::First || std::min(a, b) <= l[1];
+        return a >= 2 && b >= 2 && a <= 10 && b <= 10 && a * b <= l[0] &&
+               (drawing == Drawing::First || std::min(a, b) <= l[1]);
     case Div:
         return b >= 2 && b <= 11 && a % b == 0 && a / b >= 2 && a / b <= 11 && a <= l[0] &&
                b <= l[1];

@@ -20,8 +20,9 @@ public:
     mutable int reads = 0;
 };
 
-// Plays back a script of numbers, then the ones of a real generator; counts
-// seedings and draws, and records where in the draws each seeding happened.
+// Plays back a script of numbers, then the ones of a real generator whose
+// clock never moves; counts draws, and records after how many draws each
+// seeding happened.
 class ScriptedRandom final : public RandomSource
 {
 public:
@@ -30,19 +31,13 @@ public:
     float next() override
     {
         ++draws;
-        if (!m_script.isEmpty())
-            return m_script.takeFirst();
-        return m_generator.next();
+        return m_script.isEmpty() ? m_generator.next() : m_script.takeFirst();
     }
     void seedFromClock() override
     {
-        ++seeds;
         seedsAtDraw << draws;
         m_generator.seedFromClock();
     }
-    void push(std::initializer_list<float> values) { m_script.append(values); }
-
-    int seeds = 0;
     int draws = 0;
     QList<int> seedsAtDraw;
 

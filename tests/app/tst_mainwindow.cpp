@@ -1,143 +1,392 @@
 #include "drillpage.h"
+#include "exitquestion.h"
 #include "fakerandom.h"
+#include "limitkeeper.h"
 #include "mainwindow.h"
+#include "settingsfile.h"
+#include "startup.h"
 #include "tabstrip.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTabBar>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace kalkora;
 using namespace kalkora::test;
 
+namespace {
+
+enum Answer { Right, Wrong, Empty };
+// The first four end the program; from Yes on, the end command asks.
+enum Ending { FrameClose, SessionEnd, Yes, CloseWindow, No, Escape, CloseBox };
+const QByteArray kTail = QByteArray::fromHex("DEAD BEEF 0001");
+const QByteArray kOld = QByteArray::fromHex("0B00 0C00 0D00 0E00 0300 1500 0400") + kTail;
+
+// The program's objects and what they meet: set.dat in a folder of its own,
+// with the saves that reach the disk counted; the reports kept instead of
+// shown; the program's generator, with a look at the window at each seeding.
+struct Run final : SettingsDevices, ProblemReporter, RandomSource
+{
+    explicit Run(const QByteArray &initial = kOld)
+    {
+        if (QFile file(path); file.open(QIODevice::WriteOnly))
+            file.write(initial);
+    }
+    std::unique_ptr<QSaveFile> replacement(const QString &name) const override
+    {
+        ++saves;
+        return SettingsDevices::replacement(name);
+    }
+    void report(const QString &plain, const QString &detail, Channel channel) override
+    {
+        reports << QString::fromLatin1(channel == Channel::Box ? "box: " : "stderr: ") + plain +
+                       u' ' + detail;
+    }
+    float next() override { return generator.next(); }
+    void seedFromClock() override
+    {
+        onSeeding();
+        generator.seedFromClock();
+    }
+    QByteArray content() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toHex(' ') : "<unreadable>";
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("set.dat"));
+    mutable int saves = 0;
+    QStringList reports;
+    FakeClock clock;
+    Generator generator{clock};
+    std::function<void()> onSeeding = [] {};
+    MainWindow window{*this};
+    SettingsFile settings{path, *this};
+    ExitQuestion question;
+    LimitKeeper keeper{window, settings, *this, question};
+};
+
+// The text of the page's control of that role, when it is not hidden.
+QString shown(const DrillPage *page, Role role)
+{
+    for (const ControlRow &c : page->table().controls) {
+        if (c.role == role) {
+            const auto *l = page->findChild<QLabel *>(QString::fromLatin1(c.name));
+            return l->isHidden() ? QString() : l->text();
+        }
+    }
+    return QStringLiteral("<none>");
+}
+
+} // namespace
+
+// Most tests take the window as the program shows it after start-up, with
+// the limits stored in kOld.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+    std::optional<Run> m_run;
+
+    DrillPage *page(int index) { return m_run->window.page(index); }
+    DrillPage *front(int index, QWidget *focus = nullptr)
+    {
+        m_run->window.tabStrip()->setCurrentIndex(index);
+        (focus ? focus : page(index)->answerField())->setFocus();
+        return page(index);
+    }
+    void submit(int index)
+    {
+        page(index)->answerField()->setText(QStringLiteral("x"));
+        page(index)->checkButton()->click();
+    }
+
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void frameAndTabs();
-    void oneTickHidesTheBannersOfAllPages();
-    void everyCheckRestartsTheBannerTimer();
-    void tabOrder_data();
-    void tabOrder();
+    void init()
+    {
+        m_run.emplace();
+        kalkora::startUp(m_run->window, m_run->keeper);
+        m_run->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window));
+    }
+    void cleanup() { m_run.reset(); }
 
-private:
-    ScriptedRandom *m_random = nullptr;
-    MainWindow *m_window = nullptr;
+    // A few places at 96 dpi: the pages sit right under the tab row.
+    void layout()
+    {
+        QCOMPARE(m_run->window.tabStrip()->geometry(), QRect(3, 21, 661, 346));
+        QCOMPARE(page(4)->limitField(1)->geometry(), QRect(171, 262, 61, 32));
+        for (int p = 0; p < 5; ++p)
+            QCOMPARE(page(p)->isVisible(), p == 0);
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("answer");
+        for (int p = 0; p < 5; ++p) {
+            QTest::addRow("page %d right, Enter", p) << p << int(Right);
+            QTest::addRow("page %d wrong, button", p) << p << int(Wrong);
+        }
+        QTest::newRow("empty, Enter") << 3 << int(Empty);
+    }
+    // Enter in the answer field, or the button, checks: the counters, the
+    // problem, the banner and its countdown follow; the field is emptied and
+    // keeps the focus.
+    void check()
+    {
+        QFETCH(int, index);
+        QFETCH(int, answer);
+        QLineEdit *field = front(index)->answerField();
+        QTRY_VERIFY(field->hasFocus());
+        m_run->window.bannerTimer()->stop();
+        const DrillSession &s = page(index)->session();
+        const Problem before = s.problem();
+        const QString right = QString::number(qint64(s.rules().expected(before)));
+        QTest::keyClicks(field, answer == Right ? right : answer == Wrong ? u"-7"_qs : u""_qs);
+        if (answer == Wrong)
+            QTest::mouseClick(page(index)->checkButton(), Qt::LeftButton);
+        else
+            QTest::keyClick(field, Qt::Key_Return);
+
+        QStringList texts; // the counters, the problem and the banner
+        for (Role role : {Role::Given, Role::Right, Role::Wrong, Role::Percent, Role::FirstOperand,
+                          Role::SecondOperand, Role::Banner})
+            texts << shown(page(index), role);
+        const QString problem =
+            QStringLiteral("|%1|%2|").arg(s.problem().first).arg(s.problem().second);
+        const QString expected[] = {"1|1|0|100 %" + problem + "Ügyes vagy!",
+                                    "1|0|1| %" + problem + "Az eredmény HIBÁS!",
+                                    "0|0|0|100 %" + problem};
+        QCOMPARE(texts.join(u'|'), expected[answer]);
+        QCOMPARE(m_run->window.bannerTimer()->isActive(), answer != Empty);
+        QVERIFY(field->hasFocus());
+        QVERIFY(field->text().isEmpty());
+        if (answer != Right)
+            QCOMPARE(s.problem(), before);
+        // Completion shows the sign of the problem's kind only.
+        for (const ControlRow &c : page(index)->table().controls) {
+            if (c.role != Role::Limit && c.slot != 0)
+                QCOMPARE(page(index)->findChild<QLabel *>(QString::fromLatin1(c.name))->isVisible(),
+                         c.slot == s.problem().kind);
+        }
+    }
+
+    // One tick hides the banners of all pages; each check counts down anew.
+    void bannerTimer()
+    {
+        QTimer *timer = m_run->window.bannerTimer();
+        for (int p = 0; p < 5; ++p)
+            submit(p);
+        QTRY_VERIFY_WITH_TIMEOUT(timer->remainingTime() < 2400, 2900);
+        submit(2);
+        QVERIFY(timer->remainingTime() > 2600);
+        timer->start(20);
+        QTRY_VERIFY(!timer->isActive()); // stopped by its tick
+        for (int p = 0; p < 5; ++p)
+            QVERIFY(shown(page(p), Role::Banner).isEmpty());
+    }
+
+    // From the tab row (named "|" here), where the window starts, round each
+    // page to it again.
+    void tabOrder()
+    {
+        QTabBar *tabs = m_run->window.tabStrip()->tabBar();
+        tabs->setObjectName(QStringLiteral("|"));
+        QStringList visited;
+        for (int p = 0; p < 5; ++p) {
+            QCOMPARE(QApplication::focusWidget(), tabs);
+            m_run->window.tabStrip()->setCurrentIndex(p);
+            do {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            } while (QApplication::focusWidget() != tabs && visited.size() < 30);
+        }
+        QCOMPARE(visited.join(u' '),
+                 "Command1 txEredmeny ListView1 txMaxPlusz | "
+                 "cmdKivonas txKEredmeny ListView2 txKivMax | txPEredmeny cmdPotlas txPotlasMax | "
+                 "txSzEredmeny cmdSzNezzuk txMaxSz txMaxSzorzo | "
+                 "txMaxOszto txMaxO cmdONezzuk txOEredmeny |");
+    }
+
+    void historyIsNotScrolledToNewRows()
+    {
+        auto *list = front(1)->findChild<QTableView *>();
+        for (int i = 0; i < 60; ++i)
+            submit(1);
+        QCOMPARE(list->model()->rowCount(), 60);
+        QTRY_VERIFY(list->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(list->verticalScrollBar()->value(), 0);
+    }
+
+    void leavingALimitField_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<Qt::FocusReason>("reason");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("addition, Tab") << 0 << 0 << Qt::TabFocusReason << "10";
+        QTest::newRow("multiplier, a click") << 3 << 1 << Qt::MouseFocusReason << "2";
+        // The window losing activation, or a menu opening, is no leaving.
+        QTest::newRow("addition, window inactive") << 0 << 0 << Qt::ActiveWindowFocusReason << "1";
+        QTest::newRow("divisor, menu") << 4 << 1 << Qt::PopupFocusReason << "1";
+    }
+    void leavingALimitField()
+    {
+        QFETCH(int, index);
+        QFETCH(int, slot);
+        QFETCH(Qt::FocusReason, reason);
+        QFETCH(QString, left);
+        QLineEdit *field = page(index)->limitField(slot);
+        front(index, field);
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_1);
+        QCOMPARE(field->text(), QStringLiteral("1")); // typing alone applies nothing
+        page(index)->answerField()->setFocus(reason);
+        QCOMPARE(field->text(), left);
+        QCOMPARE(page(index)->session().limitText(slot), left);
+    }
+
+    // Every caption in the pages' font, which has all their letters, within
+    // its box; the numbers, which start at 0, up to 100.
+    void captionsFitTheirBoxes()
+    {
+        for (int p = 0; p < 5; ++p) {
+            for (const ControlRow &c : drillPages()[p].controls) {
+                QWidget *box = front(p)->findChild<QWidget *>(QString::fromLatin1(c.name));
+                QVERIFY2(box, c.name);
+                if (qobject_cast<QLineEdit *>(box) || qobject_cast<QTableView *>(box))
+                    continue; // typed, or the list's own font
+                const QFontMetrics metrics(box->font());
+                const int margins = qobject_cast<QPushButton *>(box)
+                                        ? 2 * box->style()->pixelMetric(QStyle::PM_ButtonMargin)
+                                        : 0;
+                const QString text = c.text == u"0" ? u"100"_qs : c.text.toString();
+                QVERIFY2(metrics.horizontalAdvance(text) + margins <= box->contentsRect().width(),
+                         c.name);
+                for (const QChar letter : text)
+                    QVERIFY2(metrics.inFont(letter), c.name);
+                // Labels set their text at the top: the ink ends above the bottom edge.
+                QVERIFY2(metrics.ascent() + metrics.tightBoundingRect(text).bottom() <
+                             box->height(),
+                         c.name);
+            }
+        }
+    }
+
+    // By the outer size, odd gaps up and left, off a small screen, on a second one.
+    void centredPosition()
+    {
+        QCOMPARE(kalkora::centredPosition({0, 0, 1024, 768}, {669, 411}), QPoint(177, 178));
+        QCOMPARE(kalkora::centredPosition({0, 0, 640, 400}, {669, 410}), QPoint(-15, -5));
+        QCOMPARE(kalkora::centredPosition({1920, 0, 1280, 1024}, {680, 424}), QPoint(2220, 300));
+    }
+
+    // The window centred, the stored limits read as stored (no minimum; the
+    // field the file is too short for as it was), then the problems in tab
+    // order, each of the first four pages after a seeding; division goes on
+    // unseeded.
+    void startUp()
+    {
+        Run run(QByteArray::fromHex("0700 0600 0500 0C00 0300 0D00 04"));
+        QStringList seen; // pages posed, and the limits, at each seeding
+        run.onSeeding = [&] {
+            int posed = 0;
+            QStringList limits;
+            for (int p = 0; p < 5; ++p)
+                posed += run.window.page(p)->session().problem() != Problem{};
+            for (const QLineEdit *field : run.keeper.fields())
+                limits << field->text();
+            seen << QString::number(posed) + u':' + limits.join(u' ');
+        };
+        kalkora::startUp(run.window, run.keeper);
+        run.onSeeding(); // and once more after start-up
+        QCOMPARE(seen, QStringList({"0:7 6 5 12 3 13 5", "1:7 6 5 12 3 13 5", "2:7 6 5 12 3 13 5",
+                                    "3:7 6 5 12 3 13 5", "5:7 6 5 12 3 13 5"}));
+        const QRect frame = run.window.frameGeometry();
+        QCOMPARE(frame.topLeft(),
+                 kalkora::centredPosition(run.window.screen()->geometry(), frame.size()));
+        QCOMPARE(run.window.focusWidget(), run.window.tabStrip()->tabBar()); // untouched
+        QVERIFY(run.reports.isEmpty());
+    }
+
+    void endings_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("report"); // of the save, when set.dat is a folder
+        const QString failed = QStringLiteral(": A beállításokat nem sikerült elmenteni");
+        QTest::newRow("frame close: not asked") << int(FrameClose) << "";
+        QTest::newRow("the session's end saves, then the frame close") << int(SessionEnd) << "";
+        QTest::newRow("Alt+B, Enter: Yes") << int(Yes) << "";
+        QTest::newRow("the window closes while asking") << int(CloseWindow) << "";
+        QTest::newRow("Alt+B, No") << int(No) << "";
+        QTest::newRow("Alt+B, Esc does nothing") << int(Escape) << "";
+        QTest::newRow("Alt+B, the box's close does nothing") << int(CloseBox) << "";
+        QTest::newRow("frame close, failing") << int(FrameClose) << "stderr" + failed;
+        QTest::newRow("Yes, failing") << int(Yes) << "box" + failed;
+    }
+    // The program ends, and saves once, after the frame's close or Yes; the
+    // question cannot be got rid of but by an answer.
+    void endings()
+    {
+        QFETCH(int, ending);
+        QFETCH(QString, report);
+        if (ending == SessionEnd) { // twice: the second finds the file up to date
+            m_run->keeper.save(ProblemReporter::Channel::StandardError);
+            m_run->keeper.save(ProblemReporter::Channel::StandardError);
+        }
+        // Typed below the field's minimum and not left: the box taking the
+        // focus is no leaving of the field, so it is saved as typed.
+        QLineEdit *field = m_run->keeper.fields()[0];
+        front(0, field);
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_3);
+        // A folder named set.dat: reading it, as start-up does, is told in a box.
+        const bool folder = !report.isEmpty();
+        if (folder && QFile::remove(m_run->path) && QDir(m_run->dir.path()).mkdir(u"set.dat"_qs))
+            m_run->keeper.load();
+
+        bool waiting = false;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            QMessageBox *box = m_run->question.openBox();
+            if (!box || !box->isVisible())
+                return;
+            answering.stop();
+            if (ending == Yes || ending == Escape)
+                QTest::keyClick(box, ending == Yes ? Qt::Key_Return : Qt::Key_Escape);
+            if (ending == CloseBox)
+                box->close();
+            if (ending == CloseWindow)
+                m_run->window.close();
+            // Still waiting, it is answered No: the No row's answer, the test's own in the others.
+            if ((waiting = box->isVisible()))
+                box->button(QMessageBox::No)->click();
+        });
+        answering.start(10);
+        if (ending < Yes)
+            m_run->window.close();
+        else
+            QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
+
+        const bool ended = ending <= CloseWindow;
+        QCOMPARE(m_run->question.timesAsked(), ending < Yes ? 0 : 1);
+        QCOMPARE(waiting, ending >= No);
+        QCOMPARE(m_run->window.isVisible(), !ended);
+        QCOMPARE(m_run->saves, ended && !folder ? 1 + (ending == SessionEnd) : 0);
+        const QByteArray typed = QByteArray::fromHex("0300 0C00 0D00 0E00 0300 1500 0400") + kTail;
+        if (!folder)
+            QCOMPARE(m_run->content(), (ended ? typed : kOld).toHex(' '));
+        QCOMPARE(field->text(), QStringLiteral("3"));
+        QCOMPARE(m_run->reports.size(), folder ? 2 : 0);
+        if (folder)
+            QVERIFY2(m_run->reports[0].startsWith(u"box: A beállításokat nem sikerült betölteni") &&
+                         m_run->reports[1].startsWith(report) &&
+                         m_run->reports.join(u' ').count(m_run->path) == 2,
+                     qPrintable(m_run->reports.join(u'\n')));
+    }
 };
-
-void TestMainWindow::init()
-{
-    m_random = new ScriptedRandom;
-    m_window = new MainWindow(*m_random);
-    m_window->poseFirstProblems();
-}
-
-void TestMainWindow::cleanup()
-{
-    delete m_window;
-    delete m_random;
-}
-
-void TestMainWindow::frameAndTabs()
-{
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Kalkora gyakorló"));
-    QCOMPARE(m_window->objectName(), QStringLiteral("Kalkora"));
-    QCOMPARE(m_window->tabStrip()->geometry(), QRect(3, 21, 661, 346)); // in 96-dpi pixels
-    QCOMPARE(m_window->tabStrip()->objectName(), QStringLiteral("SSTab1"));
-    QTabBar *tabs = m_window->tabStrip()->tabBar();
-    const QStringList captions{"Összeadás", "Kivonás", "Pótlás", "Szorzás", "Osztás"};
-    QCOMPARE(tabs->count(), captions.size());
-    for (int i = 0; i < tabs->count(); ++i)
-        QCOMPARE(tabs->tabText(i), captions.at(i));
-    QCOMPARE(tabs->currentIndex(), 0);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QCOMPARE(tabs->height(), 35); // 520 twips
-    QVERIFY(m_window->page(0)->isVisible());
-    for (int i = 1; i < m_window->pageCount(); ++i)
-        QVERIFY(!m_window->page(i)->isVisible());
-    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QTimer *timer = m_window->bannerTimer(); // runs from the start
-    QCOMPARE(timer->objectName(), QStringLiteral("Timer1"));
-    QCOMPARE(timer->interval(), 3000);
-    QVERIFY(timer->isActive());
-}
-
-void TestMainWindow::oneTickHidesTheBannersOfAllPages()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    const char *const banners[] = {"lbEredmeny", "lbKEredmeny", "lbPEredmeny", "lbSzEredmeny",
-                                   "lbOEredmeny"};
-    for (int i = 0; i < m_window->pageCount(); ++i) {
-        m_window->page(i)->answerField()->setText(QStringLiteral("nem tudom"));
-        m_window->page(i)->checkButton()->click();
-        QVERIFY(!m_window->findChild<QLabel *>(QString::fromLatin1(banners[i]))->isHidden());
-    }
-    QTimer *timer = m_window->bannerTimer();
-    QSignalSpy ticks(timer, &QTimer::timeout);
-    timer->start(20);
-    QTRY_COMPARE(ticks.count(), 1);
-    for (const char *name : banners)
-        QVERIFY2(m_window->findChild<QLabel *>(QString::fromLatin1(name))->isHidden(), name);
-    QVERIFY(!timer->isActive()); // the tick stopped it
-}
-
-void TestMainWindow::everyCheckRestartsTheBannerTimer()
-{
-    QTimer *timer = m_window->bannerTimer();
-    timer->stop();
-    DrillPage *page = m_window->page(3);
-    page->checkButton()->click(); // empty: not started
-    QVERIFY(!timer->isActive());
-    page->answerField()->setText(QStringLiteral(" "));
-    page->checkButton()->click();
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(timer->remainingTime() < 2400, 2900);
-    page->answerField()->setText(QStringLiteral("0"));
-    page->checkButton()->click();
-    QVERIFY(timer->remainingTime() > 2600); // counting down from 3000 again
-}
-
-void TestMainWindow::tabOrder_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("Összeadás") << 0
-                               << QStringList{"Command1", "txEredmeny", "ListView1", "txMaxPlusz"};
-    QTest::newRow("Kivonás") << 1
-                             << QStringList{"cmdKivonas", "txKEredmeny", "ListView2", "txKivMax"};
-    QTest::newRow("Pótlás") << 2 << QStringList{"txPEredmeny", "cmdPotlas", "txPotlasMax"};
-    QTest::newRow("Szorzás") << 3
-                             << QStringList{"txSzEredmeny", "cmdSzNezzuk", "txMaxSz",
-                                            "txMaxSzorzo"};
-    QTest::newRow("Osztás") << 4
-                            << QStringList{"txMaxOszto", "txMaxO", "cmdONezzuk", "txOEredmeny"};
-}
-
-void TestMainWindow::tabOrder()
-{
-    QFETCH(int, tab);
-    QFETCH(QStringList, order);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QTabBar *tabs = m_window->tabStrip()->tabBar();
-    QCOMPARE(QApplication::focusWidget(), tabs); // where the window starts
-    m_window->tabStrip()->setCurrentIndex(tab);
-    QStringList visited;
-    for (int i = 0; i <= order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, order + QStringList{tabs->objectName()});
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

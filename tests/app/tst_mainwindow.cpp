@@ -7,8 +7,22 @@
 #include "startup.h"
 #include "tabstrip.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 using namespace kalkora;
 using namespace kalkora::test;

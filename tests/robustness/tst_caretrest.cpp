@@ -5,14 +5,16 @@
 
 #include "caretrest.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QStyleHints>
+#include <QTest>
 
 using namespace kalkora;
 
 // Long enough that a slow machine (or a sanitizer build) keeps to the
 // quarters of it that the test waits.
-constexpr int kRest = 1000;
+constexpr int kRest = 2000;
 constexpr int kFlash = 40; // a blink every 20 ms
 
 class TestCaretRest : public QObject

@@ -43,7 +43,8 @@ done
 xdotool getdisplaygeometry > /dev/null 2>&1 || fail "Xvfb did not start"
 openbox > "$work/openbox.log" 2>&1 &
 pids+=($!)
-for ((i = 0; i < 100; i++)); do
+# Up to 30 s: on a busy machine openbox can take a while to claim the screen.
+for ((i = 0; i < 300; i++)); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
     sleep 0.1
 done

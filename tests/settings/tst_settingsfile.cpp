@@ -4,7 +4,11 @@
 #include "settingsfile.h"
 #include "textvalue.h"
 
-#include <QtTest>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <unistd.h>
 

@@ -2,15 +2,11 @@
 // every page at its ordinary and at its tightest admissible limits, the
 // text-value reader, and appending history rows to a long history.
 
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
+#include "drills.h"
 #include "drillsession.h"
 #include "historymodel.h"
-#include "multiplicationrules.h"
 #include "percentiles.h"
 #include "random.h"
-#include "subtractionrules.h"
 #include "textvalue.h"
 
 #include <benchmark/benchmark.h>
@@ -22,11 +18,11 @@
 namespace kalkora::bench {
 namespace {
 
-const AdditionRules kAddition;
-const SubtractionRules kSubtraction;
-const CompletionRules kCompletion;
-const MultiplicationRules kMultiplication;
-const DivisionRules kDivision;
+const DrillRules &kAddition = additionRules();
+const DrillRules &kSubtraction = subtractionRules();
+const DrillRules &kCompletion = completionRules();
+const DrillRules &kMultiplication = multiplicationRules();
+const DrillRules &kDivision = divisionRules();
 
 QString rightAnswer(const DrillSession &session)
 {

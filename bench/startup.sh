@@ -40,7 +40,9 @@ for n in $(seq 140 199); do
     fi
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: a server that resets after each program leaves refuses the next
+# one that connects during the reset.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -e "/tmp/.X11-unix/X${display#:}" ] && break

@@ -10,15 +10,11 @@
 // The numbers come from the program's own generator; the fuzzer controls the
 // clock readings it is seeded with.
 
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
+#include "drills.h"
 #include "drillsession.h"
 #include "fuzzinput.h"
 #include "historymodel.h"
-#include "multiplicationrules.h"
 #include "random.h"
-#include "subtractionrules.h"
 #include "textvalue.h"
 
 #include <QString>
@@ -101,10 +97,10 @@ void requireWithinLimits(int page, const DrillSession &s, Drawing drawing)
         ok = b >= 1 && a > b && double(a) < limits[0] + 1;
         break;
     case Completion:
-        if (s.problem().kind == CompletionRules::kMissingAddend)
+        if (s.problem().kind == completion::kMissingAddend)
             ok = a >= 2 && a <= b && b <= 100 && double(a + b) <= limits[0];
         else
-            ok = s.problem().kind == CompletionRules::kMissingSubtrahend && b >= 2 && b <= a &&
+            ok = s.problem().kind == completion::kMissingSubtrahend && b >= 2 && b <= a &&
                  b <= 100 && double(a) < limits[0] + 2;
         break;
     case Multiplication:
@@ -181,7 +177,7 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
     require(random.draws - draws <= 2 * qint64(kMaxAttempts), page, "unbounded drawing", s);
     requireWithinLimits(page, s, Drawing::Next);
     if (page == Completion)
-        require(s.problem().kind == CompletionRules::kindToDraw(Drawing::Next, before), page,
+        require(s.problem().kind == completion::kindToDraw(Drawing::Next, before), page,
                 "completion kinds do not alternate", s);
 }
 
@@ -189,13 +185,9 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const AdditionRules addition;
-    static const SubtractionRules subtraction;
-    static const CompletionRules completion;
-    static const MultiplicationRules multiplication;
-    static const DivisionRules division;
     static const std::array<const DrillRules *, PageCount> rules = {
-        &addition, &subtraction, &completion, &multiplication, &division};
+        &additionRules(), &subtractionRules(), &completionRules(), &multiplicationRules(),
+        &divisionRules()};
 
     fuzz::FuzzInput in(data, size);
     FuzzClock clock(in);

@@ -1,9 +1,5 @@
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
-#include "multiplicationrules.h"
+#include "drills.h"
 #include "pagetable.h"
-#include "subtractionrules.h"
 
 namespace kalkora {
 namespace {
@@ -59,8 +55,8 @@ constexpr ControlRow kSubtraction[] = {
     {R::History, "ListView2", u"", 6300, 1845, 3210, 3120, 45},
 };
 
-constexpr int kAddend = CompletionRules::kMissingAddend;
-constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
+constexpr int kAddend = completion::kMissingAddend;
+constexpr int kSubtrahend = completion::kMissingSubtrahend;
 
 constexpr ControlRow kCompletion[] = {
     {R::FirstOperand, "lbP1", u"0", 240, 1260, 915, 420},
@@ -127,20 +123,14 @@ constexpr ControlRow kDivision[] = {
     {R::Limit, "txMaxOszto", u"", 2565, 4455, 915, 480, 64, 1},
 };
 
-const AdditionRules kAdditionRules;
-const SubtractionRules kSubtractionRules;
-const CompletionRules kCompletionRules;
-const MultiplicationRules kMultiplicationRules;
-const DivisionRules kDivisionRules;
-
 // On the completion page the second number stands right of the equals sign;
 // the division page's numbers have names of their own.
 const PageTable kPages[] = {
-    {u"Összeadás", kAdditionRules, kAddition},
-    {u"Kivonás", kSubtractionRules, kSubtraction},
-    {u"Pótlás", kCompletionRules, kCompletion, u"Első szám", u"Eredmény"},
-    {u"Szorzás", kMultiplicationRules, kMultiplication},
-    {u"Osztás", kDivisionRules, kDivision, u"Osztandó", u"Osztó"},
+    {u"Összeadás", additionRules(), kAddition},
+    {u"Kivonás", subtractionRules(), kSubtraction},
+    {u"Pótlás", completionRules(), kCompletion, u"Első szám", u"Eredmény"},
+    {u"Szorzás", multiplicationRules(), kMultiplication},
+    {u"Osztás", divisionRules(), kDivision, u"Osztandó", u"Osztó"},
 };
 
 } // namespace

@@ -107,7 +107,7 @@ void TestDrills::startUpsDiffer()
     const auto firstProblem = [&clock](quint64 reading) {
         clock.value = reading;
         Generator random(clock);
-        return addition.draw(random, {50, 0}, Drawing::First, {});
+        return additionRules().draw(random, {50, 0}, Drawing::First, {});
     };
     QCOMPARE(firstProblem(1), firstProblem(1));
     QVERIFY(firstProblem(1) != firstProblem(2));

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "additionrules.h"
-#include "completionrules.h"
-#include "divisionrules.h"
-#include "multiplicationrules.h"
-#include "subtractionrules.h"
+#include "drills.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,16 +8,12 @@
 namespace kalkora::test {
 
 // The five drills' rules in tab order, for tests that go over every page.
-inline const AdditionRules addition;
-inline const SubtractionRules subtraction;
-inline const CompletionRules completion;
-inline const MultiplicationRules multiplication;
-inline const DivisionRules division;
-inline const DrillRules *const kRules[] = {&addition, &subtraction, &completion, &multiplication,
-                                           &division};
+inline const DrillRules *const kRules[] = {&additionRules(), &subtractionRules(),
+                                           &completionRules(), &multiplicationRules(),
+                                           &divisionRules()};
 enum Page { Add, Sub, Compl, Mult, Div };
-inline constexpr int kAddend = CompletionRules::kMissingAddend;
-inline constexpr int kSubtrahend = CompletionRules::kMissingSubtrahend;
+inline constexpr int kAddend = completion::kMissingAddend;
+inline constexpr int kSubtrahend = completion::kMissingSubtrahend;
 
 // The problems each page may pose, as the trainer promises them to the child.
 inline bool admissible(Page page, const Problem &p, const LimitValues &l, Drawing drawing)

@@ -76,7 +76,10 @@ trace() {
     local span=$1
     timeout -s INT "$span" strace -f -c -o "$work/strace" -p "$app" >/dev/null 2>&1 || true
     echo "   system calls over the next $span s (strace -c -f):"
-    sed -n '/^-/,$p' "$work/strace" | grep -v '^-' | sed 's/^/   /' || true
+    local rows
+    rows=$(sed -n '/^-/,$p' "$work/strace" | grep -v '^-' | sed 's/^/   /' || true)
+    # strace -c prints no table at all when the process made no system call.
+    echo "${rows:-   none}"
 }
 
 # The banner timer runs for 3 s from the window's creation.

@@ -6,6 +6,7 @@
 #include "textvalue.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +15,15 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <limits>
+
 namespace kalkora {
+namespace {
+
+// Text fields take text of any length (Qt's own limit is 32 767 characters).
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
+} // namespace
 
 DrillPage::DrillPage(const PageTable &table, RandomSource &random, const Twips &twips,
                      QWidget *parent)
@@ -45,12 +54,14 @@ QWidget *DrillPage::createControl(const ControlRow &control)
     switch (control.role) {
     case Role::Answer: {
         m_answer = new QLineEdit(this);
+        m_answer->setMaxLength(kNoLengthLimit);
         // Enter presses the check button; the focus stays in the field.
         connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_button->click(); });
         return m_answer;
     }
     case Role::Limit: {
         auto *field = new QLineEdit(m_session.limitText(control.slot), this);
+        field->setMaxLength(kNoLengthLimit);
         connect(field, &QLineEdit::textChanged, this,
                 [this, slot = control.slot](const QString &text) {
                     m_session.setLimitText(slot, text);
@@ -87,6 +98,8 @@ QWidget *DrillPage::createControl(const ControlRow &control)
         header->setHighlightSections(false);
         header->setSectionsMovable(false);
         header->setSectionResizeMode(QHeaderView::Interactive);
+        // Qt's style would widen the narrow sign columns to its own minimum.
+        header->setMinimumSectionSize(1);
         return list;
     }
     default:
@@ -181,13 +194,19 @@ void DrillPage::showState()
 bool DrillPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
-        // Only the focus moving to another control counts as leaving a limit
-        // field: not the window losing activation (a dialog, another program)
-        // nor a menu opening.
+        // Leaving a limit field is the user moving on, by Tab or Shift+Tab or
+        // to another control of a page. The focus going to the menu bar (Alt),
+        // a menu, a dialog, another program or the tab strip on a switch is
+        // not: the field keeps its text as typed.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const QWidget *now = QApplication::focusWidget();
+        const bool elsewhere = reason == Qt::ActiveWindowFocusReason ||
+                               reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+        const bool movedOn =
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            (!elsewhere && now && qobject_cast<const DrillPage *>(now->parentWidget()));
         const int slot = int(m_limits.indexOf(watched));
-        if (slot >= 0 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            m_session.leaveLimit(slot))
+        if (slot >= 0 && movedOn && m_session.leaveLimit(slot))
             showState();
     }
     return QWidget::eventFilter(watched, event);

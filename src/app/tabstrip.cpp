@@ -1,5 +1,6 @@
 #include "tabstrip.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTabBar>
 
@@ -32,7 +33,8 @@ TabStrip::TabStrip(int tabRowHeight, QWidget *parent)
     m_bar->setExpanding(true);
     m_bar->setUsesScrollButtons(false);
     m_bar->setDrawBase(false);
-    m_bar->setFocusPolicy(Qt::TabFocus);
+    // The strip takes the focus by Tab and by a click on a tab.
+    m_bar->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_bar);
     connect(m_bar, &QTabBar::currentChanged, this, &TabStrip::showPage);
 }
@@ -58,8 +60,11 @@ void TabStrip::setCurrentIndex(int index)
 
 void TabStrip::showPage(int index)
 {
-    // Show the new page before hiding the old one, so that a focused control on
-    // the old page hands its focus on within the window.
+    // A switch hands the keyboard to the strip itself. Left to Qt, hiding the
+    // old page would pass its focus along the window-wide chain, often into a
+    // limit field of the new page, where the child's next digits would land.
+    if (const QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        m_bar->setFocus(Qt::OtherFocusReason);
     if (index >= 0 && index < m_pages.size())
         m_pages[index]->show();
     for (int i = 0; i < m_pages.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "drillpage.h"
 #include "exitquestion.h"
 #include "fakerandom.h"
+#include "historymodel.h"
 #include "limitkeeper.h"
 #include "mainwindow.h"
 #include "settingsfile.h"
@@ -13,6 +14,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -131,6 +133,89 @@ private Q_SLOTS:
         QCOMPARE(page(4)->limitField(1)->geometry(), QRect(171, 262, 61, 32));
         for (int p = 0; p < 5; ++p)
             QCOMPARE(page(p)->isVisible(), p == 0);
+        // The history columns at 700, 300, 700, 300 and 1440 twips.
+        const auto *list = page(0)->findChild<QTableView *>();
+        QList<int> widths;
+        for (int column = 0; column < 5; ++column)
+            widths << list->columnWidth(column);
+        QCOMPARE(widths, QList<int>({47, 20, 47, 20, 96}));
+    }
+
+    void switchingTabs_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); // -1 to -4: the keyboard switches below
+        QTest::addColumn<bool>("fromLimit");
+        for (int from = 0; from < 5; ++from) {
+            for (const bool fromLimit : {false, true}) {
+                const char *field = fromLimit ? "limit" : "answer";
+                for (int to = 0; to < 5; ++to) {
+                    if (to != from)
+                        QTest::addRow("click %d to %d, from the %s", from, to, field)
+                            << from << to << fromLimit;
+                }
+                for (int key = 1; key <= 4; ++key)
+                    QTest::addRow("key %d on %d, from the %s", key, from, field)
+                        << from << -key << fromLimit;
+            }
+        }
+    }
+    // A switch by a click on a tab or by Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn
+    // or Ctrl+PgUp puts the keyboard on the tab strip. No limit field takes
+    // the focus on the way, so none changes, though every one holds a value
+    // below its minimum; neither does the field the switch started from.
+    void switchingTabs()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, fromLimit);
+        const auto limits = [this] {
+            QStringList texts;
+            for (const QLineEdit *field : m_run->keeper.fields())
+                texts << field->text();
+            return texts;
+        };
+        for (QLineEdit *field : m_run->keeper.fields())
+            field->setText(QStringLiteral("1"));
+        QWidget *start = fromLimit ? page(from)->limitField(0) : page(from)->answerField();
+        front(from, start);
+        QTRY_VERIFY(start->hasFocus());
+        QTabBar *tabs = m_run->window.tabStrip()->tabBar();
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_Tab, Qt::ControlModifier},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+            {Qt::Key_PageDown, Qt::ControlModifier},
+            {Qt::Key_PageUp, Qt::ControlModifier}};
+        if (to >= 0) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(to).center());
+        } else {
+            const auto [key, modifiers] = keys[-to - 1];
+            QTest::keyClick(start, key, modifiers);
+            to = (from + (to == -1 || to == -3 ? 1 : 4)) % 5;
+        }
+        QCOMPARE(m_run->window.tabStrip()->currentIndex(), to);
+        QCOMPARE(QApplication::focusWidget(), tabs);
+        // The child then clicks the answer field and types.
+        QTest::mouseClick(page(to)->answerField(), Qt::LeftButton);
+        QTRY_VERIFY(page(to)->answerField()->hasFocus());
+        QCOMPARE(limits(), QStringList(7, QStringLiteral("1")));
+    }
+
+    // Any text of any length is taken and judged by the text-value rule.
+    void longTexts()
+    {
+        DrillPage *p = front(0);
+        const DrillSession &s = p->session();
+        const QString answer = QString::number(qint64(s.rules().expected(s.problem())));
+        const QString letters(100'000, u'x');
+        p->limitField(0)->setText(QString(100'000, u'9'));
+        p->answerField()->setText(answer + letters);
+        QCOMPARE(p->answerField()->text().size(), answer.size() + letters.size());
+        QTest::keyClick(p->answerField(), Qt::Key_Return);
+        QCOMPARE(s.right(), 1);
+        QCOMPARE(s.history()->index(0, 4).data().toString(), answer + letters);
+        QCOMPARE(s.limitText(0).size(), 100'000);
+        QVERIFY(s.problem().first + s.problem().second <= kLimitCap);
     }
 
     void check_data()
@@ -243,6 +328,7 @@ private Q_SLOTS:
         // The window losing activation, or a menu opening, is no leaving.
         QTest::newRow("addition, window inactive") << 0 << 0 << Qt::ActiveWindowFocusReason << "1";
         QTest::newRow("divisor, menu") << 4 << 1 << Qt::PopupFocusReason << "1";
+        QTest::newRow("subtraction, Alt alone") << 1 << 0 << Qt::MenuBarFocusReason << "1";
     }
     void leavingALimitField()
     {
@@ -256,7 +342,12 @@ private Q_SLOTS:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_1);
         QCOMPARE(field->text(), QStringLiteral("1")); // typing alone applies nothing
-        page(index)->answerField()->setFocus(reason);
+        if (reason == Qt::MenuBarFocusReason) {       // the menu bar takes the keyboard
+            QTest::keyClick(field, Qt::Key_Alt);
+            QCOMPARE(QApplication::focusWidget(), m_run->window.menuBar());
+        } else {
+            page(index)->answerField()->setFocus(reason);
+        }
         QCOMPARE(field->text(), left);
         QCOMPARE(page(index)->session().limitText(slot), left);
     }

@@ -48,6 +48,8 @@ void TestTexts::value_data()
     row("&hA", 10);
     row("& o 17", 15);
     row("&O78", 7);
+    row("&H10", 16); // 0 is a digit like any other
+    row("&O70", 56);
     row("99999999999999999999", 1e20);
     row("1e999", qInf());
     row("-1e999", -qInf());

@@ -2,12 +2,12 @@
 // every page at its ordinary and at its tightest admissible limits, the
 // text-value reader, and appending history rows to a long history.
 
-#include "drills.h"
-#include "drillsession.h"
-#include "historymodel.h"
+#include "core/drills.h"
+#include "core/drillsession.h"
+#include "core/historymodel.h"
+#include "core/random.h"
+#include "core/textvalue.h"
 #include "percentiles.h"
-#include "random.h"
-#include "textvalue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,13 +5,14 @@
 // already holds state.range(0) rows, so the cost of the 100 000th check can be
 // set beside that of the first.
 
-#include "drillpage.h"
-#include "historymodel.h"
-#include "mainwindow.h"
+#include "app/drillpage.h"
+#include "app/mainwindow.h"
+#include "app/tabstrip.h"
+#include "core/drillset.h"
+#include "core/historymodel.h"
+#include "core/random.h"
+#include "core/textvalue.h"
 #include "percentiles.h"
-#include "random.h"
-#include "tabstrip.h"
-#include "textvalue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +22,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace kalkora::bench {
 namespace {
@@ -32,31 +34,32 @@ QString rightAnswer(const DrillSession &session)
 
 struct Window
 {
-    Window(int page)
+    Window(int page, const QStringList &limits, qint64 rows)
     {
-        window.poseFirstProblems();
-        window.tabStrip()->setCurrentIndex(page);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
+        DrillSession &session = drills.session(page);
+        for (int limit = 0; limit < limits.size(); ++limit)
+            session.setLimitText(limit, limits.at(limit));
+        drills.poseFirstProblems();
+        // The history filled before the window shows it.
+        for (qint64 i = 0; i < rows; ++i)
+            session.check(rightAnswer(session));
+        window.emplace(drills);
+        window->tabStrip()->setCurrentIndex(page);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(&*window))
             qFatal("the window was never exposed");
         QApplication::processEvents();
     }
     SystemClock clock;
     Generator generator{clock};
-    MainWindow window{generator};
+    DrillSet drills{generator};
+    std::optional<MainWindow> window;
 };
 
 void pageCheck(benchmark::State &state, int pageIndex, QStringList limits)
 {
-    Window w(pageIndex);
-    DrillPage *page = w.window.page(pageIndex);
-    for (int slot = 0; slot < limits.size(); ++slot)
-        page->limitField(slot)->setText(limits.at(slot));
-    // Fill the history without the window's events in between, then let the
-    // list catch up once.
-    for (qint64 i = 0; i < state.range(0); ++i)
-        page->session().check(rightAnswer(page->session()));
-    QApplication::processEvents();
+    Window w(pageIndex, limits, state.range(0));
+    DrillPage *page = w.window->page(pageIndex);
 
     Percentiles times;
     for (auto _ : state) {

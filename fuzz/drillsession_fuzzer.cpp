@@ -10,12 +10,12 @@
 // The numbers come from the program's own generator; the fuzzer controls the
 // clock readings it is seeded with.
 
-#include "drills.h"
-#include "drillsession.h"
+#include "core/drills.h"
+#include "core/drillsession.h"
+#include "core/historymodel.h"
+#include "core/random.h"
+#include "core/textvalue.h"
 #include "fuzzinput.h"
-#include "historymodel.h"
-#include "random.h"
-#include "textvalue.h"
 
 #include <QString>
 
@@ -68,7 +68,7 @@ private:
     std::fprintf(stderr,
                  "page %d: %s (problem %lld, %lld kind %d; given %lld right %lld wrong %lld)\n",
                  page, what, static_cast<long long>(s.problem().first),
-                 static_cast<long long>(s.problem().second), s.problem().kind,
+                 static_cast<long long>(s.problem().second), int(s.problem().kind),
                  static_cast<long long>(s.given()), static_cast<long long>(s.right()),
                  static_cast<long long>(s.wrong()));
     std::abort();
@@ -97,10 +97,10 @@ void requireWithinLimits(int page, const DrillSession &s, Drawing drawing)
         ok = b >= 1 && a > b && double(a) < limits[0] + 1;
         break;
     case Completion:
-        if (s.problem().kind == completion::kMissingAddend)
+        if (s.problem().kind == ProblemKind::MissingAddend)
             ok = a >= 2 && a <= b && b <= 100 && double(a + b) <= limits[0];
         else
-            ok = s.problem().kind == completion::kMissingSubtrahend && b >= 2 && b <= a &&
+            ok = s.problem().kind == ProblemKind::MissingSubtrahend && b >= 2 && b <= a &&
                  b <= 100 && double(a) < limits[0] + 2;
         break;
     case Multiplication:
@@ -177,7 +177,7 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
     require(random.draws - draws <= 2 * qint64(kMaxAttempts), page, "unbounded drawing", s);
     requireWithinLimits(page, s, Drawing::Next);
     if (page == Completion)
-        require(s.problem().kind == completion::kindToDraw(Drawing::Next, before), page,
+        require(s.problem().kind == completionKindToDraw(Drawing::Next, before), page,
                 "completion kinds do not alternate", s);
 }
 
@@ -185,9 +185,7 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::array<const DrillRules *, PageCount> rules = {
-        &additionRules(), &subtractionRules(), &completionRules(), &multiplicationRules(),
-        &divisionRules()};
+    const std::span<const DrillRules *const> rules = drillsInTabOrder();
 
     fuzz::FuzzInput in(data, size);
     FuzzClock clock(in);

@@ -5,9 +5,9 @@
 // the same bytes and keeps everything after the record, and that every text is
 // stored as a value its field can hold.
 
+#include "core/textvalue.h"
 #include "fuzzinput.h"
-#include "settingsrecord.h"
-#include "textvalue.h"
+#include "settings/settingsrecord.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -4,8 +4,8 @@
 // sign in front of a plain number negates it, and whole numbers written as
 // decimal text read back as themselves.
 
+#include "core/textvalue.h"
 #include "fuzzinput.h"
-#include "textvalue.h"
 
 #include <QString>
 

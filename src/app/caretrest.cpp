@@ -1,4 +1,4 @@
-#include "caretrest.h"
+#include "app/caretrest.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,10 +1,11 @@
-#include "drillpage.h"
+#include "app/drillpage.h"
 
-#include "historymodel.h"
-#include "look.h"
-#include "pageaccessibility.h"
-#include "textvalue.h"
-#include "twips.h"
+#include "app/banneralert.h"
+#include "app/look.h"
+#include "app/pagestate.h"
+#include "app/twips.h"
+#include "core/drillsession.h"
+#include "core/historymodel.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -23,172 +24,150 @@ namespace {
 // Text fields take text of any length (Qt's own limit is 32 767 characters).
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
+QTableView *createHistory(HistoryModel *model, const Twips &twips, QWidget *parent)
+{
+    // A table without row headers rather than a tree: a tree lays out every
+    // row again for each one appended, which a child's hour of checks turns
+    // into a noticeable pause. Rows here are one fixed height.
+    auto *list = new QTableView(parent);
+    list->setModel(model);
+    list->setShowGrid(false);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    QHeaderView *header = list->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // Qt's style would widen the narrow sign columns to its own minimum.
+    header->setMinimumSectionSize(1);
+    for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+        list->setColumnWidth(column, twips.px(kHistoryColumnWidths[column]));
+    return list;
+}
+
 } // namespace
 
-DrillPage::DrillPage(const PageTable &table, RandomSource &random, const Twips &twips,
+DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips &twips,
                      QWidget *parent)
-    : QWidget(parent), m_table(table), m_session(table.rules, random)
+    : QWidget(parent), m_table(table), m_session(session)
 {
-    m_limits.resize(m_session.limitCount());
+    setAccessibleName(table.tabCaption.toString());
+    m_limits.resize(session.limitCount());
     const int tabRow = twips.px(kTabRowHeight);
-    for (const ControlRow &control : table.controls) {
-        QWidget *widget = createControl(control);
-        widget->setObjectName(QString::fromLatin1(control.name));
-        widget->setGeometry(twips.rect(control.left, control.top, control.width, control.height)
+    for (const ControlRow &row : table.controls) {
+        QWidget *widget = createControl(row, twips);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        widget->setGeometry(twips.rect(row.left, row.top, row.width, row.height)
                                 .translated(0, -tabRow));
-        applyLook(widget, control.role);
-        if (control.tabIndex >= 0)
-            m_focusables.append({control.tabIndex, widget});
-        else
+        applyLook(widget, row.role);
+        if (row.tabIndex < 0)
             widget->setFocusPolicy(Qt::NoFocus);
+        m_controls.append(widget);
     }
-    if (auto *list = findChild<QTableView *>()) {
-        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            list->setColumnWidth(column, twips.px(kHistoryColumnWidths[column]));
+    // A limit's caption also labels the field for tools that follow label relations.
+    for (std::size_t row = 0; row < table.controls.size(); ++row) {
+        if (table.controls[row].role == Role::Limit && captionBefore(table, row))
+            static_cast<QLabel *>(control(row - 1))->setBuddy(control(row));
     }
     showState();
 }
 
-QWidget *DrillPage::createControl(const ControlRow &control)
+QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
 {
-    switch (control.role) {
-    case Role::Answer: {
+    switch (row.role) {
+    case Role::Answer:
         m_answer = new QLineEdit(this);
         m_answer->setMaxLength(kNoLengthLimit);
         // Enter presses the check button; the focus stays in the field.
         connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_button->click(); });
         return m_answer;
-    }
     case Role::Limit: {
-        auto *field = new QLineEdit(m_session.limitText(control.slot), this);
+        auto *field = new QLineEdit(this);
         field->setMaxLength(kNoLengthLimit);
-        connect(field, &QLineEdit::textChanged, this,
-                [this, slot = control.slot](const QString &text) {
-                    m_session.setLimitText(slot, text);
-                });
+        // What the user types goes to the session, which the field then shows.
+        connect(field, &QLineEdit::textEdited, this, [this, limit = row.limit](const QString &t) {
+            m_session.setLimitText(limit, t);
+        });
         field->installEventFilter(this);
-        m_limits[control.slot] = field;
+        m_limits[row.limit] = field;
         return field;
     }
     case Role::CheckButton: {
-        auto *button = new QPushButton(control.text.toString(), this);
+        auto *button = new QPushButton(row.text.toString(), this);
         // Enter on the focused button presses it, as Space does.
         button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, &DrillPage::check);
         m_button = button;
         return button;
     }
-    case Role::History: {
-        // A table without row headers rather than a tree: a tree lays out every
-        // row again for each one appended, which a child's hour of checks turns
-        // into a noticeable pause. Rows here are one fixed height.
-        auto *list = new QTableView(this);
-        list->setModel(m_session.history());
-        list->setShowGrid(false);
-        list->setWordWrap(false);
-        list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control
-        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->verticalHeader()->hide();
-        list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-        QHeaderView *header = list->horizontalHeader();
-        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        header->setHighlightSections(false);
-        header->setSectionsMovable(false);
-        header->setSectionResizeMode(QHeaderView::Interactive);
-        // Qt's style would widen the narrow sign columns to its own minimum.
-        header->setMinimumSectionSize(1);
-        return list;
-    }
+    case Role::History:
+        return createHistory(m_session.history(), twips, this);
     default:
         break;
     }
-
-    auto *label = new QLabel(control.text.toString(), this);
+    auto *label = new QLabel(row.text.toString(), this);
     label->setTextFormat(Qt::PlainText);
-    switch (control.role) {
-    case Role::FirstOperand:
-        m_first = label;
-        break;
-    case Role::SecondOperand:
-        m_second = label;
-        break;
-    case Role::Banner:
+    if (row.role == Role::Banner) {
         m_banner = label;
-        label->hide();
-        break;
-    case Role::Given:
-        m_given = label;
-        break;
-    case Role::Right:
-        m_right = label;
-        break;
-    case Role::Wrong:
-        m_wrong = label;
-        break;
-    case Role::Percent:
-        m_percent = label;
-        break;
-    default:
-        if (control.slot != 0)
-            m_kindSigns.append({control.slot, label});
-        break;
+        makeAlert(label);
     }
     return label;
 }
 
-void DrillPage::poseFirstProblem()
+QList<std::pair<int, QWidget *>> DrillPage::focusables() const
 {
-    m_session.poseFirstProblem();
-    showState();
+    QList<std::pair<int, QWidget *>> focusables;
+    for (std::size_t row = 0; row < m_table.controls.size(); ++row) {
+        if (const int index = m_table.controls[row].tabIndex; index >= 0)
+            focusables.append({index, control(row)});
+    }
+    return focusables;
 }
 
 void DrillPage::check()
 {
+    const bool bannerShowing = m_banner->isVisible();
     if (m_session.check(m_answer->text()) == Verdict::Ignored)
         return;
     Q_EMIT checked();
     showState();
+    if (bannerShowing)
+        announceAgain(m_banner);
     // Wrong: the field is wiped for another try. Right: the next problem is
     // posed and the field made ready for it. Either way it keeps the focus.
     m_answer->clear();
     m_answer->setFocus();
 }
 
-void DrillPage::hideBanner()
-{
-    if (m_session.hideBanner())
-        m_banner->hide();
-}
-
 void DrillPage::showState()
 {
-    m_first->setText(m_session.firstText());
-    m_second->setText(m_session.secondText());
-    m_given->setText(decimalText(m_session.given()));
-    m_right->setText(decimalText(m_session.right()));
-    m_wrong->setText(decimalText(m_session.wrong()));
-    m_percent->setText(m_session.percentText());
-    for (const auto &[kind, sign] : std::as_const(m_kindSigns))
-        sign->setVisible(kind == m_session.problem().kind);
-    for (int slot = 0; slot < m_limits.size(); ++slot) {
-        if (m_limits[slot]->text() != m_session.limitText(slot))
-            m_limits[slot]->setText(m_session.limitText(slot));
+    for (std::size_t row = 0; row < m_table.controls.size(); ++row) {
+        const ControlState state = controlState(m_table, row, m_session);
+        QWidget *widget = control(row);
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !state.text.isNull()) {
+            if (label->text() != state.text)
+                label->setText(state.text);
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget);
+                   field && !state.text.isNull() && field->text() != state.text) {
+            field->setText(state.text);
+        }
+        if (widget->isHidden() == state.visible)
+            widget->setVisible(state.visible);
+        // Setting a name or description tells a screen reader of a change.
+        if (!state.name.isNull() && widget->accessibleName() != state.name)
+            widget->setAccessibleName(state.name);
+        if (!state.description.isNull() && widget->accessibleDescription() != state.description)
+            widget->setAccessibleDescription(state.description);
     }
-
-    const Banner banner = m_session.banner();
-    if (banner != Banner::Hidden) {
-        const bool right = banner == Banner::Right;
-        m_banner->setText(right ? QStringLiteral("Ügyes vagy!")
-                                : QStringLiteral("Az eredmény HIBÁS!"));
-        QPalette palette = m_banner->palette();
-        palette.setColor(QPalette::Window, right ? kRightBanner : kWrongBanner);
-        m_banner->setPalette(palette);
-    }
-    m_banner->setVisible(banner != Banner::Hidden);
-    PageAccessibility::of(*this).update();
+    if (const Banner banner = m_session.banner(); banner != Banner::Hidden)
+        showVerdictColour(m_banner, banner == Banner::Right);
 }
 
 bool DrillPage::eventFilter(QObject *watched, QEvent *event)
@@ -205,8 +184,8 @@ bool DrillPage::eventFilter(QObject *watched, QEvent *event)
         const bool movedOn =
             reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
             (!elsewhere && now && qobject_cast<const DrillPage *>(now->parentWidget()));
-        const int slot = int(m_limits.indexOf(watched));
-        if (slot >= 0 && movedOn && m_session.leaveLimit(slot))
+        const int limit = int(m_limits.indexOf(watched));
+        if (limit >= 0 && movedOn && m_session.leaveLimit(limit))
             showState();
     }
     return QWidget::eventFilter(watched, event);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "drillsession.h"
-#include "pagetable.h"
+#include "app/pagetable.h"
 
 #include <QList>
 #include <QWidget>
@@ -14,29 +13,32 @@ class QLineEdit;
 
 namespace kalkora {
 
-class RandomSource;
+class DrillSession;
 class Twips;
 
 // One drill page, built from its table: the controls, their places and looks
-// come from the PageTable, the behaviour from a DrillSession on the page's
-// rules. The page shows the session; it keeps no state of its own.
+// come from the PageTable, everything they show from the page's DrillSession.
+// The page keeps no state of its own: it shows the session and hands it what
+// the user types.
 class DrillPage final : public QWidget
 {
     Q_OBJECT
 public:
-    DrillPage(const PageTable &table, RandomSource &random, const Twips &twips,
+    DrillPage(const PageTable &table, DrillSession &session, const Twips &twips,
               QWidget *parent = nullptr);
 
     const PageTable &table() const { return m_table; }
-    DrillSession &session() { return m_session; }
+    const DrillSession &session() const { return m_session; }
+    // The control of a row of the table.
+    QWidget *control(std::size_t row) const { return m_controls.at(qsizetype(row)); }
     QLineEdit *answerField() const { return m_answer; }
     QAbstractButton *checkButton() const { return m_button; }
-    QLineEdit *limitField(int slot) const { return m_limits.at(slot); }
+    QLineEdit *limitField(int limit) const { return m_limits.at(limit); }
     // The controls that take the focus, each with its window-wide tab index.
-    QList<std::pair<int, QWidget *>> focusables() const { return m_focusables; }
+    QList<std::pair<int, QWidget *>> focusables() const;
 
-    void poseFirstProblem();
-    void hideBanner();
+    // Brings every control in line with the session.
+    void showState();
 
 Q_SIGNALS:
     // A non-empty answer was judged.
@@ -50,23 +52,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QWidget *createControl(const ControlRow &control);
-    void showState();
+    QWidget *createControl(const ControlRow &row, const Twips &twips);
 
     const PageTable &m_table;
-    DrillSession m_session;
+    DrillSession &m_session;
+    QList<QWidget *> m_controls; // by table row
     QLineEdit *m_answer = nullptr;
     QAbstractButton *m_button = nullptr;
-    QLabel *m_first = nullptr;
-    QLabel *m_second = nullptr;
     QLabel *m_banner = nullptr;
-    QLabel *m_given = nullptr;
-    QLabel *m_right = nullptr;
-    QLabel *m_wrong = nullptr;
-    QLabel *m_percent = nullptr;
     QList<QLineEdit *> m_limits;
-    QList<std::pair<int, QLabel *>> m_kindSigns;
-    QList<std::pair<int, QWidget *>> m_focusables;
 };
 
 } // namespace kalkora

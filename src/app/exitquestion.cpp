@@ -1,4 +1,4 @@
-#include "exitquestion.h"
+#include "app/exitquestion.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,62 +1,50 @@
-#include "look.h"
+#include "app/look.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+#include <iterator>
+
 namespace kalkora {
 namespace {
 
 struct Look
 {
+    Role role;
     qreal points;
     bool bold;
-    QColor text; // invalid: the system's text colour
+    QRgb text; // 0: the system's text colour
     Qt::Alignment alignment;
 };
 
-const QColor kNavy{0x00, 0x00, 0x80};
-const QColor kDarkGreen{0x00, 0x80, 0x00};
-const QColor kRed{0xFF, 0x00, 0x00};
+constexpr QRgb kNavy = 0xFF000080;
+constexpr QRgb kDarkGreen = 0xFF008000;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft;
+constexpr Qt::Alignment kRight = Qt::AlignRight;
+constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
 
-Look lookOf(Role role)
-{
-    switch (role) {
-    case Role::FirstOperand:
-        return {17.25, true, {}, Qt::AlignRight};
-    case Role::SecondOperand:
-        return {17.25, true, {}, Qt::AlignLeft};
-    case Role::Sign:
-        return {24, false, {}, Qt::AlignLeft};
-    case Role::BoldSign:
-        return {24, true, {}, Qt::AlignLeft};
-    case Role::CentredSign:
-        return {24, false, {}, Qt::AlignHCenter};
-    case Role::Answer:
-        return {24, true, {}, Qt::AlignLeft};
-    case Role::CheckButton:
-        return {13.5, true, {}, Qt::AlignHCenter};
-    case Role::Banner:
-        return {17.25, false, {}, Qt::AlignLeft};
-    case Role::Given:
-        return {17.25, true, kNavy, Qt::AlignRight};
-    case Role::Right:
-        return {17.25, true, kDarkGreen, Qt::AlignRight};
-    case Role::Wrong:
-        return {17.25, true, kRed, Qt::AlignRight};
-    case Role::Caption:
-        return {12, false, {}, Qt::AlignRight};
-    case Role::CaptionAfter:
-        return {12, false, {}, Qt::AlignLeft};
-    case Role::Percent:
-    case Role::Limit:
-        return {13.5, false, {}, Qt::AlignLeft};
-    case Role::History:
-        break;
-    }
-    return {0, false, {}, Qt::AlignLeft};
-}
+// The history list keeps the system's font and colours.
+constexpr Look kLooks[] = {
+    {Role::FirstOperand, 17.25, true, 0, kRight},
+    {Role::SecondOperand, 17.25, true, 0, kLeft},
+    {Role::Sign, 24, false, 0, kLeft},
+    {Role::BoldSign, 24, true, 0, kLeft},
+    {Role::CentredSign, 24, false, 0, kCentre},
+    {Role::Answer, 24, true, 0, kLeft},
+    {Role::CheckButton, 13.5, true, 0, kCentre},
+    {Role::Banner, 17.25, false, 0, kLeft},
+    {Role::Given, 17.25, true, kNavy, kRight},
+    {Role::Right, 17.25, true, kDarkGreen, kRight},
+    {Role::Wrong, 17.25, true, kRed, kRight},
+    {Role::Caption, 12, false, 0, kRight},
+    {Role::CaptionAfter, 12, false, 0, kLeft},
+    {Role::Percent, 13.5, false, 0, kLeft},
+    {Role::Limit, 13.5, false, 0, kLeft},
+};
 
 } // namespace
 
@@ -72,27 +60,35 @@ QFont pageFont(qreal pointSize, bool bold)
 
 void applyLook(QWidget *control, Role role)
 {
-    if (role == Role::History)
-        return; // the system's list font and colours
-    const Look look = lookOf(role);
-    control->setFont(pageFont(look.points, look.bold));
+    const Look *look = std::find_if(std::begin(kLooks), std::end(kLooks),
+                                    [role](const Look &l) { return l.role == role; });
+    if (look == std::end(kLooks))
+        return;
+    control->setFont(pageFont(look->points, look->bold));
 
     if (auto *label = qobject_cast<QLabel *>(control)) {
         // Labels are opaque boxes in the button-face colour; the banner paints
         // its own colour over that.
-        label->setAlignment(look.alignment | Qt::AlignTop);
+        label->setAlignment(look->alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setBackgroundRole(role == Role::Banner ? QPalette::Window : QPalette::Button);
         label->setForegroundRole(QPalette::WindowText);
         QPalette palette = label->palette();
-        if (look.text.isValid())
-            palette.setColor(QPalette::WindowText, look.text);
-        if (role == Role::Banner)
-            palette.setColor(QPalette::Window, kWrongBanner);
+        if (look->text)
+            palette.setColor(QPalette::WindowText, QColor::fromRgb(look->text));
         label->setPalette(palette);
+        if (role == Role::Banner)
+            showVerdictColour(label, false);
     } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
-        field->setAlignment(look.alignment | Qt::AlignVCenter);
+        field->setAlignment(look->alignment | Qt::AlignVCenter);
     }
+}
+
+void showVerdictColour(QLabel *banner, bool right)
+{
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::Window, right ? kRightBanner : kWrongBanner);
+    banner->setPalette(palette);
 }
 
 } // namespace kalkora

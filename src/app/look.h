@@ -1,10 +1,11 @@
 #pragma once
 
-#include "pagetable.h"
+#include "app/pagetable.h"
 
 #include <QColor>
 #include <QFont>
 
+class QLabel;
 class QWidget;
 
 namespace kalkora {
@@ -22,5 +23,8 @@ QFont pageFont(qreal pointSize, bool bold);
 
 // Font, colours and alignment of a control by its role.
 void applyLook(QWidget *control, Role role);
+
+// The result banner's colour for its verdict: green for right, red for wrong.
+void showVerdictColour(QLabel *banner, bool right);
 
 } // namespace kalkora

@@ -1,11 +1,10 @@
-#include "caretrest.h"
-#include "exitquestion.h"
-#include "limitkeeper.h"
-#include "mainwindow.h"
-#include "problemreporter.h"
-#include "random.h"
-#include "settingsfile.h"
-#include "startup.h"
+#include "app/caretrest.h"
+#include "app/dialogtranslations.h"
+#include "app/exitquestion.h"
+#include "app/filefaultreporter.h"
+#include "app/trainer.h"
+#include "core/random.h"
+#include "settings/settingsfile.h"
 
 #include <QApplication>
 
@@ -16,27 +15,19 @@ int main(int argc, char *argv[])
     // global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    // No display name: Qt would add it to every window title, and the exit
+    // question's title is " Kilépés " alone.
+    QApplication::setApplicationName(QStringLiteral("kalkora"));
     kalkora::installDialogTranslations(app);
     // Left alone, the program must not wake the computer: no blinking caret.
     const kalkora::CaretRest caretRest;
-    QApplication::setApplicationName(QStringLiteral("kalkora"));
-    // No display name: Qt would add it to every window title, and the exit
-    // question's title is " Kilépés " alone.
 
     const kalkora::SystemClock clock;
     kalkora::Generator generator(clock);
-    kalkora::MainWindow window(generator);
     const kalkora::SettingsFile settings;
-    kalkora::ProblemReporter reporter;
+    kalkora::FileFaultReporter reporter;
     kalkora::ExitQuestion question;
-    kalkora::LimitKeeper keeper(window, settings, reporter, question);
-    // A logout may end the program without closing the window.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &keeper,
-                     [&keeper] { keeper.save(kalkora::ProblemReporter::Channel::StandardError); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &keeper, [&keeper] {
-        keeper.unload(kalkora::ProblemReporter::Channel::StandardError);
-    });
-    kalkora::startUp(window, keeper);
-    window.show();
+    kalkora::Trainer trainer(generator, settings, reporter, question);
+    trainer.window().show();
     return QApplication::exec();
 }

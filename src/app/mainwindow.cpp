@@ -1,11 +1,13 @@
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "appicon.h"
-#include "drillpage.h"
-#include "look.h"
-#include "pagetable.h"
-#include "tabstrip.h"
-#include "twips.h"
+#include "app/appicon.h"
+#include "app/drillpage.h"
+#include "app/look.h"
+#include "app/pagetable.h"
+#include "app/tabstrip.h"
+#include "app/twips.h"
+#include "app/wording.h"
+#include "core/drillset.h"
 
 #include <QAction>
 #include <QLayout>
@@ -34,14 +36,15 @@ constexpr int kBannerMilliseconds = 3000;
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource &random, QWidget *parent)
+MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_timer(new QTimer(this))
+      m_drills(drills), m_timer(new QTimer(this)), m_pages(drills.count(), nullptr)
 {
+    Q_ASSERT(drills.count() == int(drillPages().size()));
     setObjectName(QStringLiteral("Kalkora"));
-    setWindowTitle(QStringLiteral("Kalkora gyakorló"));
+    setWindowTitle(kWindowTitle.toString());
     setWindowIcon(appIcon());
 
     m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
@@ -54,16 +57,24 @@ MainWindow::MainWindow(RandomSource &random, QWidget *parent)
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_strip = new TabStrip(twips.px(kTabRowHeight), client);
+    QStringList captions;
+    for (const PageTable &table : drillPages())
+        captions << table.tabCaption.toString();
+    m_strip = new TabStrip(
+        twips.px(kTabRowHeight), captions,
+        [this, twips](int index) {
+            auto *page = new DrillPage(drillPages()[index], m_drills.session(index), twips,
+                                       m_strip);
+            connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
+            m_pages[index] = page;
+            chainFocus();
+            return page;
+        },
+        client);
     m_strip->setObjectName(QStringLiteral("SSTab1"));
     m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
-    for (const PageTable &table : drillPages()) {
-        auto *page = new DrillPage(table, random, twips);
-        m_strip->addPage(page, table.tabCaption.toString());
-        connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
-        m_pages.append(page);
-    }
-    chainFocus();
+    m_strip->page(0);
+    m_strip->tabBar()->setFocus();
 
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kBannerMilliseconds);
@@ -71,17 +82,19 @@ MainWindow::MainWindow(RandomSource &random, QWidget *parent)
     m_timer->start();
 }
 
-void MainWindow::poseFirstProblems()
+DrillPage *MainWindow::page(int index)
 {
-    for (DrillPage *page : std::as_const(m_pages))
-        page->poseFirstProblem();
+    return static_cast<DrillPage *>(m_strip->page(index));
 }
 
 void MainWindow::hideBanners()
 {
     m_timer->stop();
-    for (DrillPage *page : std::as_const(m_pages))
-        page->hideBanner();
+    m_drills.hideBanners();
+    for (DrillPage *page : std::as_const(m_pages)) {
+        if (page)
+            page->showState();
+    }
 }
 
 void MainWindow::chainFocus()
@@ -89,8 +102,10 @@ void MainWindow::chainFocus()
     // One keyboard order over the whole window; the controls of tabs that are
     // not in front are skipped because they are hidden.
     QList<std::pair<int, QWidget *>> order;
-    for (DrillPage *page : std::as_const(m_pages))
-        order += page->focusables();
+    for (const DrillPage *page : std::as_const(m_pages)) {
+        if (page)
+            order += page->focusables();
+    }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = m_strip->tabBar();
@@ -98,7 +113,6 @@ void MainWindow::chainFocus()
         setTabOrder(previous, widget);
         previous = widget;
     }
-    m_strip->tabBar()->setFocus();
 }
 
 } // namespace kalkora

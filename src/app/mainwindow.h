@@ -9,34 +9,33 @@ class QTimer;
 namespace kalkora {
 
 class DrillPage;
-class RandomSource;
+class DrillSet;
 class TabStrip;
 
 // The trainer's one window: the end command, the tab strip with the five
-// drill pages, and the banner timer that serves them all.
+// drill pages, and the banner timer that serves them all. The pages show the
+// drill set's sessions; each is built when its tab first comes to the front.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(RandomSource &random, QWidget *parent = nullptr);
+    explicit MainWindow(DrillSet &drills, QWidget *parent = nullptr);
 
     TabStrip *tabStrip() const { return m_strip; }
-    DrillPage *page(int index) const { return m_pages.at(index); }
-    int pageCount() const { return int(m_pages.size()); }
+    // The page of a tab, built now if it was not yet.
+    DrillPage *page(int index);
     QTimer *bannerTimer() const { return m_timer; }
     QAction *endAction() const { return m_end; }
-
-    // Each page's first problem, in tab order.
-    void poseFirstProblems();
 
 private:
     void hideBanners();
     void chainFocus();
 
-    TabStrip *m_strip;
-    QList<DrillPage *> m_pages;
+    DrillSet &m_drills;
     QTimer *m_timer;
     QAction *m_end;
+    TabStrip *m_strip = nullptr;
+    QList<DrillPage *> m_pages; // null until built
 };
 
 } // namespace kalkora

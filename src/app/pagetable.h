@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QList>
+#include "core/drillrules.h"
+
 #include <QStringView>
 
+#include <optional>
 #include <span>
 
 namespace kalkora {
 
-class DrillRules;
-
 // What a control does on a drill page; its font, colours and alignment follow
-// from it (see look.h).
+// from it (see look.h), and so does what it shows and says (pagestate.h).
 enum class Role {
     FirstOperand,
     SecondOperand,
@@ -32,7 +32,8 @@ enum class Role {
 
 // One control of a page: geometry in twips from the tab strip's top-left
 // corner, tab row included. A caption stands in its table right before the
-// control it names; the word after the given counter right after it.
+// control it names, the word after the given counter right after it; the
+// problem's numbers, signs and answer field stand in reading order.
 struct ControlRow
 {
     Role role;
@@ -40,22 +41,24 @@ struct ControlRow
     QStringView text;
     int left, top, width, height;
     int tabIndex = -1; // window-wide keyboard order; -1 for controls that take no focus
-    int slot =
-        0; // Limit: which of the page's limits; Sign: shown only for this problem kind (0: always)
+    int limit = -1;    // a limit field's place among its page's limits
+    std::optional<ProblemKind> shownFor = {}; // a sign shown for one kind of problem only
 };
 
 struct PageTable
 {
     QStringView tabCaption;
-    const DrillRules &rules;
     std::span<const ControlRow> controls;
     // What a screen reader calls the problem's two numbers.
     QStringView firstName = u"Első szám";
     QStringView secondName = u"Második szám";
 };
 
-// The five drill pages in tab order.
+// The five drill pages in tab order, the order of drillsInTabOrder().
 std::span<const PageTable> drillPages();
+
+// How a screen reader says a sign of a problem: "plusz" for "+".
+QStringView signWord(QStringView sign);
 
 // Size of the window's client area and the tab strip's place in it, in twips.
 inline constexpr int kClientWidth = 10005;

@@ -1,12 +1,13 @@
-#include "drills.h"
-#include "pagetable.h"
+#include "app/pagetable.h"
+
+#include "app/wording.h"
 
 namespace kalkora {
 namespace {
 
 using R = Role;
 constexpr QStringView kCheck = u"Nézzük...";
-constexpr QStringView kWrong = u"Az eredmény HIBÁS!";
+constexpr QStringView kWrong = kWrongVerdict;
 constexpr QStringView kGivenCaption = u"Felaldva:";
 constexpr QStringView kGivenAfter = u"feladat";
 constexpr QStringView kRightCaption = u"Jó válasz:";
@@ -55,13 +56,13 @@ constexpr ControlRow kSubtraction[] = {
     {R::History, "ListView2", u"", 6300, 1845, 3210, 3120, 45},
 };
 
-constexpr int kAddend = completion::kMissingAddend;
-constexpr int kSubtrahend = completion::kMissingSubtrahend;
+constexpr ProblemKind kAddend = ProblemKind::MissingAddend;
+constexpr ProblemKind kSubtrahend = ProblemKind::MissingSubtrahend;
 
 constexpr ControlRow kCompletion[] = {
     {R::FirstOperand, "lbP1", u"0", 240, 1260, 915, 420},
-    {R::Sign, "lbplusz_6", u"+", 1260, 1200, 375, 465, -1, kAddend},
-    {R::BoldSign, "lbMinusz_4", u"-", 1290, 1170, 375, 555, -1, kSubtrahend},
+    {R::Sign, "lbplusz_6", u"+", 1260, 1200, 375, 465, -1, -1, kAddend},
+    {R::BoldSign, "lbMinusz_4", u"-", 1290, 1170, 375, 555, -1, -1, kSubtrahend},
     {R::Answer, "txPEredmeny", u"", 1725, 1170, 1365, 675, 29},
     {R::CentredSign, "Label1_5", u"=", 3120, 1260, 375, 465},
     {R::SecondOperand, "lbP2", u"0", 3750, 1305, 870, 420},
@@ -125,12 +126,16 @@ constexpr ControlRow kDivision[] = {
 
 // On the completion page the second number stands right of the equals sign;
 // the division page's numbers have names of their own.
-const PageTable kPages[] = {
-    {u"Összeadás", additionRules(), kAddition},
-    {u"Kivonás", subtractionRules(), kSubtraction},
-    {u"Pótlás", completionRules(), kCompletion, u"Első szám", u"Eredmény"},
-    {u"Szorzás", multiplicationRules(), kMultiplication},
-    {u"Osztás", divisionRules(), kDivision, u"Osztandó", u"Osztó"},
+constexpr PageTable kPages[] = {
+    {u"Összeadás", kAddition},
+    {u"Kivonás", kSubtraction},
+    {u"Pótlás", kCompletion, u"Első szám", u"Eredmény"},
+    {u"Szorzás", kMultiplication},
+    {u"Osztás", kDivision, u"Osztandó", u"Osztó"},
+};
+
+constexpr std::pair<QStringView, QStringView> kSignWords[] = {
+    {u"+", u"plusz"}, {u"-", u"mínusz"}, {u"*", u"szorozva"}, {u":", u"osztva"}, {u"=", u"egyenlő"},
 };
 
 } // namespace
@@ -138,6 +143,15 @@ const PageTable kPages[] = {
 std::span<const PageTable> drillPages()
 {
     return kPages;
+}
+
+QStringView signWord(QStringView sign)
+{
+    for (const auto &[shown, spoken] : kSignWords) {
+        if (shown == sign)
+            return spoken;
+    }
+    return sign;
 }
 
 } // namespace kalkora

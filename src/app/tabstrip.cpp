@@ -1,4 +1,4 @@
-#include "tabstrip.h"
+#include "app/tabstrip.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -26,8 +26,10 @@ private:
 
 } // namespace
 
-TabStrip::TabStrip(int tabRowHeight, QWidget *parent)
-    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_bar(new EvenTabBar(tabRowHeight, this))
+TabStrip::TabStrip(int tabRowHeight, const QStringList &captions, PageMaker makePage,
+                   QWidget *parent)
+    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_bar(new EvenTabBar(tabRowHeight, this)),
+      m_makePage(std::move(makePage)), m_pages(captions.size(), nullptr)
 {
     m_bar->setObjectName(QStringLiteral("SSTab1_tabs"));
     m_bar->setExpanding(true);
@@ -36,16 +38,20 @@ TabStrip::TabStrip(int tabRowHeight, QWidget *parent)
     // The strip takes the focus by Tab and by a click on a tab.
     m_bar->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_bar);
+    for (const QString &caption : captions)
+        m_bar->addTab(caption);
     connect(m_bar, &QTabBar::currentChanged, this, &TabStrip::showPage);
 }
 
-void TabStrip::addPage(QWidget *page, const QString &caption)
+QWidget *TabStrip::page(int index)
 {
-    page->setParent(this);
-    m_pages.append(page);
-    page->setVisible(m_pages.size() == 1);
-    m_bar->addTab(caption);
-    page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+    QWidget *&page = m_pages[index];
+    if (!page) {
+        page = m_makePage(index);
+        page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+        page->setVisible(index == currentIndex());
+    }
+    return page;
 }
 
 int TabStrip::currentIndex() const
@@ -66,9 +72,9 @@ void TabStrip::showPage(int index)
     if (const QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         m_bar->setFocus(Qt::OtherFocusReason);
     if (index >= 0 && index < m_pages.size())
-        m_pages[index]->show();
+        page(index)->show();
     for (int i = 0; i < m_pages.size(); ++i) {
-        if (i != index)
+        if (i != index && m_pages[i])
             m_pages[i]->hide();
     }
 }
@@ -76,8 +82,10 @@ void TabStrip::showPage(int index)
 void TabStrip::resizeEvent(QResizeEvent *)
 {
     m_bar->setGeometry(0, 0, width(), m_tabRowHeight);
-    for (QWidget *page : std::as_const(m_pages))
-        page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+    for (QWidget *page : std::as_const(m_pages)) {
+        if (page)
+            page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+    }
 }
 
 void TabStrip::keyPressEvent(QKeyEvent *event)

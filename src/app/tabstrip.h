@@ -3,25 +3,32 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class QTabBar;
 
 namespace kalkora {
 
 // A row of equally wide tabs over a stack of pages. Unlike QTabWidget it draws
 // no frame of its own and puts the pages exactly under the tab row, so that a
-// page's controls can be placed by the strip's own coordinates.
+// page's controls can be placed by the strip's own coordinates. A page is
+// made when it is first needed, so that start-up builds only the one in front.
 class TabStrip final : public QWidget
 {
     Q_OBJECT
 public:
-    TabStrip(int tabRowHeight, QWidget *parent = nullptr);
+    // Makes the page of a tab, as a child of the strip.
+    using PageMaker = std::function<QWidget *(int index)>;
 
-    void addPage(QWidget *page, const QString &caption);
+    TabStrip(int tabRowHeight, const QStringList &captions, PageMaker makePage,
+             QWidget *parent = nullptr);
+
     QTabBar *tabBar() const { return m_bar; }
+    int count() const { return int(m_pages.size()); }
     int currentIndex() const;
     void setCurrentIndex(int index);
-    QWidget *page(int index) const { return m_pages.at(index); }
-    int count() const { return int(m_pages.size()); }
+    // The page of a tab, made now if it was not yet.
+    QWidget *page(int index);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -32,7 +39,8 @@ private:
 
     int m_tabRowHeight;
     QTabBar *m_bar;
-    QList<QWidget *> m_pages;
+    PageMaker m_makePage;
+    QList<QWidget *> m_pages; // null until made
 };
 
 } // namespace kalkora

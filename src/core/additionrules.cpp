@@ -1,6 +1,4 @@
-#include "drills.h"
-
-#include "random.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
@@ -11,45 +9,25 @@ namespace {
 class AdditionRules final : public DrillRules
 {
 public:
-    QList<LimitRule> limits() const override { return {{10, 50}}; }
-
-    QString historySign() const override { return QStringLiteral("+"); }
+    AdditionRules() : DrillRules({{10, 50}}, QStringLiteral("+")) {}
 
     double expected(const Problem &p) const override { return double(p.first) + double(p.second); }
 
-    QList<int> blockingLimits(const LimitValues &limits, Drawing, const Problem &) const override
+    LimitValues leastWorkable(Drawing, const Problem &) const override
     {
-        if (limits[0] < 2) // 1 + 1 is the smallest sum
-            return {0};
-        return {};
+        return {2, 0}; // 1 + 1
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
                  const Problem &) const override
     {
         const double limit = limits[0];
-        if (drawing == Drawing::First) {
+        const auto fits = [limit](qint64 a, qint64 b) { return a + b <= limit; };
+        if (drawing == Drawing::First)
             random.seedFromClock();
-            return drawByRejection(
-                [&]() -> std::optional<Problem> {
-                    const qint64 a = pick(random.next(), 99, 1);
-                    const qint64 b = pick(random.next(), 99, 1);
-                    if (a + b > limit)
-                        return std::nullopt;
-                    return Problem{a, b};
-                },
-                Problem{1, 1});
-        }
-        return drawByRejection(
-            [&]() -> std::optional<Problem> {
-                random.seedFromClock();
-                const qint64 a = pick(random.next(), limit, 1);
-                const qint64 b = pick(random.next(), limit, 1);
-                if (a + b > limit)
-                    return std::nullopt;
-                return Problem{a, b};
-            },
-            Problem{1, 1});
+        const Range range = drawing == Drawing::First ? Range{99, 1} : Range{limit, 1};
+        const auto [a, b] = drawPair(random, range, range, fits, {1, 1}, drawing == Drawing::Next);
+        return {a, b};
     }
 };
 
@@ -57,8 +35,7 @@ public:
 
 const DrillRules &additionRules()
 {
-    static const AdditionRules rules;
-    return rules;
+    return rulesInstance<AdditionRules>();
 }
 
 } // namespace kalkora

@@ -1,35 +1,29 @@
-#include "drills.h"
-
-#include "random.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
-int completion::kindToDraw(Drawing drawing, const Problem &current)
+ProblemKind completionKindToDraw(Drawing drawing, const Problem &current)
 {
-    if (drawing == Drawing::First || current.kind == kMissingSubtrahend)
-        return kMissingAddend;
-    return kMissingSubtrahend;
+    if (drawing == Drawing::First || current.kind == ProblemKind::MissingSubtrahend)
+        return ProblemKind::MissingAddend;
+    return ProblemKind::MissingSubtrahend;
 }
 
 namespace {
 
-using completion::kindToDraw;
-using completion::kMissingAddend;
-using completion::kMissingSubtrahend;
-
 // Missing-number problems of two kinds that alternate with every new problem:
-// kMissingAddend "a + ? = b" (2 <= a <= b <= 100, a + b at most the limit) and
-// kMissingSubtrahend "a - ? = b" (a drawn up to limit + 1, 2 <= b <= a, b <= 100).
+// "a + ? = b" (2 <= a <= b <= 100, a + b at most the limit) and "a - ? = b"
+// (a drawn up to limit + 1, 2 <= b <= a, b <= 100).
 class CompletionRules final : public DrillRules
 {
 public:
-    QList<LimitRule> limits() const override { return {{10, 50}}; }
+    CompletionRules() : DrillRules({{10, 50}}) {}
 
     double expected(const Problem &p) const override
     {
         const double a = double(p.first);
         const double b = double(p.second);
-        if (p.kind == kMissingSubtrahend)
+        if (p.kind == ProblemKind::MissingSubtrahend)
             return a - b;
         // The addend kind asks for the gap between the two numbers, whichever is larger.
         if (b > a)
@@ -39,45 +33,31 @@ public:
         return 0;
     }
 
-    QList<int> blockingLimits(const LimitValues &limits, Drawing drawing,
-                              const Problem &current) const override
+    LimitValues leastWorkable(Drawing drawing, const Problem &current) const override
     {
         // 2 + ? = 2 is the smallest addend problem (sum 4); 2 - ? = 2 needs a limit of 1.
-        const double needed = kindToDraw(drawing, current) == kMissingAddend ? 4 : 1;
-        if (limits[0] < needed)
-            return {0};
-        return {};
+        return {completionKindToDraw(drawing, current) == ProblemKind::MissingAddend ? 4.0 : 1.0,
+                0};
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
                  const Problem &current) const override
     {
         const double limit = limits[0];
-        const int kind = kindToDraw(drawing, current);
+        const ProblemKind kind = completionKindToDraw(drawing, current);
         random.seedFromClock();
-        if (kind == kMissingAddend) {
-            return drawByRejection(
-                [&]() -> std::optional<Problem> {
-                    const qint64 a = pick(random.next(), 99, 2);
-                    const qint64 b = pick(random.next(), 99, 2);
-                    // The sum test first: it rejects nearly every attempt at tight
-                    // limits and so is almost always predicted right, where a > b
-                    // is a coin toss.
-                    if (a + b > limit || a > b)
-                        return std::nullopt;
-                    return Problem{a, b, kind};
-                },
-                Problem{2, 2, kind});
+        if (kind == ProblemKind::MissingAddend) {
+            // The sum test first: it rejects nearly every attempt at tight
+            // limits and so is almost always predicted right, where a > b is a
+            // coin toss.
+            const auto [a, b] =
+                drawPair(random, {99, 2}, {99, 2},
+                         [limit](qint64 x, qint64 y) { return x + y <= limit && x <= y; }, {2, 2});
+            return {a, b, kind};
         }
-        return drawByRejection(
-            [&]() -> std::optional<Problem> {
-                const qint64 a = pick(random.next(), limit, 2);
-                const qint64 b = pick(random.next(), 99, 2);
-                if (a < b)
-                    return std::nullopt;
-                return Problem{a, b, kind};
-            },
-            Problem{2, 2, kind});
+        const auto [a, b] = drawPair(random, {limit, 2}, {99, 2},
+                                     [](qint64 x, qint64 y) { return x >= y; }, {2, 2});
+        return {a, b, kind};
     }
 };
 
@@ -85,8 +65,7 @@ public:
 
 const DrillRules &completionRules()
 {
-    static const CompletionRules rules;
-    return rules;
+    return rulesInstance<CompletionRules>();
 }
 
 } // namespace kalkora

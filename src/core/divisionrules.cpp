@@ -1,6 +1,4 @@
-#include "drills.h"
-
-#include "random.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
@@ -12,18 +10,13 @@ namespace {
 class DivisionRules final : public DrillRules
 {
 public:
-    QList<LimitRule> limits() const override { return {{20, 50}, {2, 5}}; }
+    DivisionRules() : DrillRules({{20, 50}, {2, 5}}) {}
 
     double expected(const Problem &p) const override { return double(p.first) / double(p.second); }
 
-    QList<int> blockingLimits(const LimitValues &limits, Drawing, const Problem &) const override
+    LimitValues leastWorkable(Drawing, const Problem &) const override
     {
-        QList<int> blocking;
-        if (limits[0] < 4) // 4 : 2
-            blocking << 0;
-        if (limits[1] < 2)
-            blocking << 1;
-        return blocking;
+        return {4, 2}; // 4 : 2
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
@@ -31,17 +24,13 @@ public:
     {
         const double dividendLimit = limits[0];
         const double divisorLimit = limits[1];
+        const auto fits = [&](qint64 d, qint64 q) {
+            return d <= divisorLimit && d * q <= dividendLimit;
+        };
         if (drawing == Drawing::Next)
             random.seedFromClock();
-        return drawByRejection(
-            [&]() -> std::optional<Problem> {
-                const qint64 d = pick(random.next(), 10, 2);
-                const qint64 q = pick(random.next(), 10, 2);
-                if (d > divisorLimit || d * q > dividendLimit)
-                    return std::nullopt;
-                return Problem{d * q, d};
-            },
-            Problem{4, 2});
+        const auto [d, q] = drawPair(random, {10, 2}, {10, 2}, fits, {2, 2});
+        return {d * q, d};
     }
 };
 
@@ -49,8 +38,7 @@ public:
 
 const DrillRules &divisionRules()
 {
-    static const DivisionRules rules;
-    return rules;
+    return rulesInstance<DivisionRules>();
 }
 
 } // namespace kalkora

@@ -1,23 +1,30 @@
 #pragma once
 
+#include "core/random.h"
+
 #include <QList>
 #include <QString>
 
 #include <array>
-#include <cmath>
-#include <optional>
+#include <limits>
+#include <utility>
 
 namespace kalkora {
 
-class RandomSource;
+// Which kind of problem is posed. The completion page alternates two kinds of
+// missing-number problem; every other page has one kind only.
+enum class ProblemKind {
+    Single,
+    MissingAddend,     // "a + ? = b"
+    MissingSubtrahend, // "a - ? = b"
+};
 
-// The problem on a page: two whole numbers and, on the completion page, which
-// of its two kinds is posed (0 where a page has one kind only).
+// The problem on a page: two whole numbers and their kind.
 struct Problem
 {
     qint64 first = 0;
     qint64 second = 0;
-    int kind = 0;
+    ProblemKind kind = ProblemKind::Single;
     friend bool operator==(const Problem &, const Problem &) = default;
 };
 
@@ -51,16 +58,20 @@ inline constexpr int kMaxAttempts = 10'000'000;
 class DrillRules
 {
 public:
+    explicit DrillRules(QList<LimitRule> limits, QString historySign = {})
+        : m_limits(std::move(limits)), m_historySign(std::move(historySign))
+    {
+    }
     virtual ~DrillRules() = default;
 
-    virtual QList<LimitRule> limits() const = 0;
+    // The page's limit fields, in tab order.
+    const QList<LimitRule> &limits() const { return m_limits; }
     // Operator sign of a history row; empty on pages that keep no history.
-    virtual QString historySign() const { return {}; }
+    const QString &historySign() const { return m_historySign; }
     virtual double expected(const Problem &problem) const = 0;
-    // Indexes of the limits that leave the coming drawing without any problem
-    // at all; such a limit must not reach draw().
-    virtual QList<int> blockingLimits(const LimitValues &limits, Drawing drawing,
-                                      const Problem &current) const = 0;
+    // The smallest value of each limit with which the coming drawing has a
+    // problem at all; a limit below it must not reach draw().
+    virtual LimitValues leastWorkable(Drawing drawing, const Problem &current) const = 0;
     virtual Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
                          const Problem &current) const = 0;
 
@@ -77,15 +88,42 @@ protected:
         return double(whole) > x ? whole - 1 : whole;
     }
 
-    template <typename Attempt>
-    static Problem drawByRejection(Attempt attempt, const Problem &fallback)
+    // Where an operand is drawn from: floor(r * size + offset).
+    struct Range
+    {
+        double size;
+        double offset;
+    };
+    using Pair = std::pair<qint64, qint64>;
+
+    // Draws the first operand and then the second until `accept` takes the
+    // pair, reseeding before every attempt when told to. After kMaxAttempts
+    // rejected attempts it gives the fallback.
+    template <typename Accept>
+    static Pair drawPair(RandomSource &random, Range first, Range second, Accept accept,
+                         Pair fallback, bool reseedEveryAttempt = false)
     {
         for (int i = 0; i < kMaxAttempts; ++i) {
-            if (const std::optional<Problem> p = attempt())
-                return *p;
+            if (reseedEveryAttempt)
+                random.seedFromClock();
+            const qint64 a = pick(random.next(), first.size, first.offset);
+            const qint64 b = pick(random.next(), second.size, second.offset);
+            if (accept(a, b))
+                return {a, b};
         }
         return fallback;
     }
+
+private:
+    QList<LimitRule> m_limits;
+    QString m_historySign;
 };
+
+// The one instance of a drill's rules.
+template <typename Rules> const DrillRules &rulesInstance()
+{
+    static const Rules rules;
+    return rules;
+}
 
 } // namespace kalkora

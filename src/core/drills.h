@@ -1,6 +1,8 @@
 #pragma once
 
-#include "drillrules.h"
+#include "core/drillrules.h"
+
+#include <span>
 
 namespace kalkora {
 
@@ -11,14 +13,13 @@ const DrillRules &completionRules();
 const DrillRules &multiplicationRules();
 const DrillRules &divisionRules();
 
-// The completion page alternates two kinds of missing-number problem.
-namespace completion {
-inline constexpr int kMissingAddend = 2;     // "a + ? = b"
-inline constexpr int kMissingSubtrahend = 1; // "a - ? = b"
+// The drills in the order of the tabs: addition, subtraction, completion,
+// multiplication, division. Start-up poses their first problems in this order
+// and the settings file keeps their limits in it.
+std::span<const DrillRules *const> drillsInTabOrder();
 
-// The kind the coming drawing poses: the addend kind first, then the other
-// kind of the one on the page.
-int kindToDraw(Drawing drawing, const Problem &current);
-} // namespace completion
+// The kind of missing-number problem the completion page's coming drawing
+// poses: the addend kind first, then the other kind of the one on the page.
+ProblemKind completionKindToDraw(Drawing drawing, const Problem &current);
 
 } // namespace kalkora

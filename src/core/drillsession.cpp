@@ -1,9 +1,8 @@
-#include "drillsession.h"
+#include "core/drillsession.h"
 
-#include "historymodel.h"
-#include "percentage.h"
-#include "random.h"
-#include "textvalue.h"
+#include "core/historymodel.h"
+#include "core/percentage.h"
+#include "core/textvalue.h"
 
 #include <algorithm>
 
@@ -32,7 +31,7 @@ QString DrillSession::secondText() const
 
 QString DrillSession::percentText() const
 {
-    return percentCaption(m_right, m_given);
+    return percentCaption(m_right, given());
 }
 
 void DrillSession::setLimitText(int index, const QString &text)
@@ -63,8 +62,12 @@ void DrillSession::pose(Drawing drawing)
     // limits pass the minimum when the field is left) would keep the drawing
     // from ending. Such a field gets its minimum first; a limit that admits
     // even one problem is used as it is.
-    for (int index : m_rules.blockingLimits(limitValues(), drawing, m_problem))
-        m_limitTexts[index] = decimalText(qint64(m_rules.limits().at(index).minimum));
+    const LimitValues values = limitValues();
+    const LimitValues least = m_rules.leastWorkable(drawing, m_problem);
+    for (int i = 0; i < limitCount(); ++i) {
+        if (values[i] < least[i])
+            m_limitTexts[i] = decimalText(qint64(m_rules.limits().at(i).minimum));
+    }
     m_problem = m_rules.draw(m_random, limitValues(), drawing, m_problem);
 }
 
@@ -81,7 +84,6 @@ Verdict DrillSession::check(const QString &answer)
     const bool right = textValue(answer) == m_rules.expected(m_problem);
     m_banner = right ? Banner::Right : Banner::Wrong;
     ++(right ? m_right : m_wrong);
-    ++m_given;
     // A wrong answer has been wiped from the field before the row is written.
     if (m_history)
         m_history->append(firstText(), secondText(), right ? answer : QString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drillrules.h"
+#include "core/drillrules.h"
 
 #include <QStringList>
 
@@ -15,10 +15,12 @@ enum class Banner { Hidden, Right, Wrong };
 enum class Verdict { Ignored, Right, Wrong };
 
 // One drill page without its widgets: the problem, the counters, the banner,
-// the limit texts and the history, and the check that moves them on.
+// the limit texts and the history, and the check that moves them on. The page
+// shows the session and hands it what the user types.
 //
-// Counters count in 64 bits, so no number of checks in a run can overflow them
-// and right + wrong == given == history rows always holds.
+// Counters count in 64 bits, so no number of checks in a run can overflow them;
+// the given count is right + wrong, and a page with a history has one row per
+// check.
 class DrillSession
 {
 public:
@@ -32,7 +34,7 @@ public:
     QString firstText() const;
     QString secondText() const;
 
-    qint64 given() const { return m_given; }
+    qint64 given() const { return m_right + m_wrong; }
     qint64 right() const { return m_right; }
     qint64 wrong() const { return m_wrong; }
     QString percentText() const;
@@ -62,7 +64,6 @@ private:
     const DrillRules &m_rules;
     RandomSource &m_random;
     Problem m_problem;
-    qint64 m_given = 0;
     qint64 m_right = 0;
     qint64 m_wrong = 0;
     Banner m_banner = Banner::Hidden;

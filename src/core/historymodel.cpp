@@ -1,4 +1,4 @@
-#include "historymodel.h"
+#include "core/historymodel.h"
 
 namespace kalkora {
 namespace {

@@ -1,6 +1,4 @@
-#include "drills.h"
-
-#include "random.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
@@ -12,19 +10,15 @@ namespace {
 class MultiplicationRules final : public DrillRules
 {
 public:
-    QList<LimitRule> limits() const override { return {{10, 50}, {2, 5}}; }
+    MultiplicationRules() : DrillRules({{10, 50}, {2, 5}}) {}
 
     double expected(const Problem &p) const override { return double(p.first) * double(p.second); }
 
-    QList<int> blockingLimits(const LimitValues &limits, Drawing drawing,
-                              const Problem &) const override
+    LimitValues leastWorkable(Drawing drawing, const Problem &) const override
     {
-        QList<int> blocking;
-        if (limits[0] < 4) // 2 * 2
-            blocking << 0;
-        if (drawing == Drawing::Next && limits[1] < 2) // the first problem ignores the multiplier
-            blocking << 1;
-        return blocking;
+        // 2 * 2; the first problem ignores the multiplier.
+        const double anyMultiplier = -std::numeric_limits<double>::infinity();
+        return {4, drawing == Drawing::Next ? 2 : anyMultiplier};
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,
@@ -33,20 +27,13 @@ public:
         const double product = limits[0];
         const double multiplier = limits[1];
         const bool checkMultiplier = drawing == Drawing::Next;
+        const auto fits = [&](qint64 a, qint64 b) {
+            return a <= 10 && b <= 10 && (!checkMultiplier || a <= multiplier || b <= multiplier) &&
+                   a * b <= product;
+        };
         random.seedFromClock();
-        return drawByRejection(
-            [&]() -> std::optional<Problem> {
-                const qint64 a = pick(random.next(), 99, 2);
-                const qint64 b = pick(random.next(), 99, 2);
-                if (a > 10 || b > 10)
-                    return std::nullopt;
-                if (checkMultiplier && a > multiplier && b > multiplier)
-                    return std::nullopt;
-                if (a * b > product)
-                    return std::nullopt;
-                return Problem{a, b};
-            },
-            Problem{2, 2});
+        const auto [a, b] = drawPair(random, {99, 2}, {99, 2}, fits, {2, 2});
+        return {a, b};
     }
 };
 
@@ -54,8 +41,7 @@ public:
 
 const DrillRules &multiplicationRules()
 {
-    static const MultiplicationRules rules;
-    return rules;
+    return rulesInstance<MultiplicationRules>();
 }
 
 } // namespace kalkora

@@ -1,17 +1,20 @@
-#include "percentage.h"
+#include "core/percentage.h"
 
 #include <cmath>
 
 namespace kalkora {
 
-QString percentCaption(qint64 right, qint64 given)
+qint64 percentOf(qint64 right, qint64 given)
 {
     if (given <= 0)
-        return QStringLiteral("100 %");
-    const double share = double(right) / double(given) * 100.0;
-    const double whole = std::round(share); // halves away from zero
-    const QString digits = whole == 0 ? QString() : QString::number(qint64(whole));
-    return digits + QStringLiteral(" %");
+        return 100;
+    return qint64(std::round(double(right) / double(given) * 100.0)); // halves away from zero
+}
+
+QString percentCaption(qint64 right, qint64 given)
+{
+    const qint64 whole = percentOf(right, given);
+    return (whole == 0 ? QString() : QString::number(whole)) + QStringLiteral(" %");
 }
 
 } // namespace kalkora

@@ -4,9 +4,12 @@
 
 namespace kalkora {
 
-// Caption of a page's percentage label: the share of right answers as a whole
-// number (halves away from zero, no digit at all when it rounds to 0), then
-// " %". Before the first check the label reads "100 %".
+// The share of right answers in whole percent, halves away from zero; 100
+// before the first check.
+qint64 percentOf(qint64 right, qint64 given);
+
+// Caption of a page's percentage label: that share, then " %", with no digit
+// at all when it rounds to 0. Before the first check the label reads "100 %".
 QString percentCaption(qint64 right, qint64 given);
 
 } // namespace kalkora

@@ -1,6 +1,4 @@
-#include "drills.h"
-
-#include "random.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
@@ -10,35 +8,25 @@ namespace {
 class SubtractionRules final : public DrillRules
 {
 public:
-    QList<LimitRule> limits() const override { return {{10, 50}}; }
-
-    QString historySign() const override { return QStringLiteral("-"); }
+    SubtractionRules() : DrillRules({{10, 50}}, QStringLiteral("-")) {}
 
     double expected(const Problem &p) const override { return double(p.first) - double(p.second); }
 
-    QList<int> blockingLimits(const LimitValues &limits, Drawing, const Problem &) const override
+    LimitValues leastWorkable(Drawing, const Problem &) const override
     {
-        // Below 2 every attempt gives 1 - 1; a negative limit would pose operands
-        // of zero and below.
-        if (limits[0] < 2)
-            return {0};
-        return {};
+        // Below 2 every attempt gives 1 - 1; a negative limit would pose
+        // operands of zero and below.
+        return {2, 0};
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing,
                  const Problem &) const override
     {
-        const double limit = limits[0];
+        const Range range{limits[0], 1};
         random.seedFromClock();
-        return drawByRejection(
-            [&]() -> std::optional<Problem> {
-                const qint64 a = pick(random.next(), limit, 1);
-                const qint64 b = pick(random.next(), limit, 1);
-                if (a - b < 1)
-                    return std::nullopt;
-                return Problem{a, b};
-            },
-            Problem{2, 1});
+        const auto [a, b] =
+            drawPair(random, range, range, [](qint64 x, qint64 y) { return x - y >= 1; }, {2, 1});
+        return {a, b};
     }
 };
 
@@ -46,8 +34,7 @@ public:
 
 const DrillRules &subtractionRules()
 {
-    static const SubtractionRules rules;
-    return rules;
+    return rulesInstance<SubtractionRules>();
 }
 
 } // namespace kalkora

@@ -1,8 +1,10 @@
-#include "textvalue.h"
+#include "core/textvalue.h"
 
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
+
+#include <string_view>
 
 namespace kalkora {
 namespace {
@@ -12,11 +14,7 @@ bool isSkipped(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
+// The value of c as a digit of the base, or -1.
 int digitValue(char16_t c, int base)
 {
     int v = -1;
@@ -40,6 +38,26 @@ public:
         ++m_pos;
         skip();
     }
+    // Takes the next character when it is one of `any`.
+    bool take(std::u16string_view any)
+    {
+        if (peek() == u'\0' || any.find(peek()) == std::u16string_view::npos)
+            return false;
+        advance();
+        return true;
+    }
+    // Takes the digits of the base that come next, each handed to `digit`;
+    // false when there was none.
+    template <typename Digit> bool digits(int base, Digit digit)
+    {
+        bool any = false;
+        for (int d = digitValue(peek(), base); d >= 0; d = digitValue(peek(), base)) {
+            digit(d);
+            any = true;
+            advance();
+        }
+        return any;
+    }
 
 private:
     void skip()
@@ -50,16 +68,6 @@ private:
     QStringView m_text;
     qsizetype m_pos = 0;
 };
-
-double radixValue(Reader &in, int base)
-{
-    double value = 0;
-    for (int d = digitValue(in.peek(), base); d >= 0; d = digitValue(in.peek(), base)) {
-        value = value * base + d;
-        in.advance();
-    }
-    return value;
-}
 
 double toDouble(const QByteArray &number)
 {
@@ -73,59 +81,35 @@ double toDouble(const QByteArray &number)
 double textValue(QStringView text)
 {
     Reader in(text);
-    if (in.peek() == u'&') {
-        in.advance();
-        const char16_t kind = in.peek();
-        if (kind == u'H' || kind == u'h') {
-            in.advance();
-            return radixValue(in, 16);
-        }
-        if (kind == u'O' || kind == u'o') {
-            in.advance();
-            return radixValue(in, 8);
-        }
-        return 0;
+    if (in.take(u"&")) {
+        const int base = in.take(u"Hh") ? 16 : in.take(u"Oo") ? 8 : 0;
+        double value = 0;
+        if (base)
+            in.digits(base, [&](int d) { value = value * base + d; });
+        return value;
     }
 
+    // The number is gathered as plain C text for strtod.
     QByteArray number;
-    if (in.peek() == u'+' || in.peek() == u'-') {
-        number += char(in.peek());
-        in.advance();
-    }
-    bool anyDigit = false;
-    while (isDigit(in.peek())) {
-        number += char(in.peek());
-        anyDigit = true;
-        in.advance();
-    }
-    if (in.peek() == u'.') {
+    const auto decimal = [&number](int d) { number += char('0' + d); };
+    if (const char16_t sign = in.peek(); in.take(u"+-"))
+        number += char(sign);
+    bool anyDigit = in.digits(10, decimal);
+    if (in.take(u".")) {
         number += '.';
-        in.advance();
-        while (isDigit(in.peek())) {
-            number += char(in.peek());
-            anyDigit = true;
-            in.advance();
-        }
+        anyDigit = in.digits(10, decimal) || anyDigit;
     }
     if (!anyDigit)
         return 0;
 
-    const char16_t e = in.peek();
-    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
-        in.advance();
-        QByteArray exponent("e");
-        if (in.peek() == u'+' || in.peek() == u'-') {
-            exponent += char(in.peek());
-            in.advance();
-        }
-        bool expDigit = false;
-        while (isDigit(in.peek())) {
-            exponent += char(in.peek());
-            expDigit = true;
-            in.advance();
-        }
-        if (expDigit)
-            number += exponent;
+    if (in.take(u"EeDd")) {
+        const qsizetype mantissa = number.size();
+        number += 'e';
+        if (const char16_t sign = in.peek(); in.take(u"+-"))
+            number += char(sign);
+        // An exponent without digits is no exponent: "4E-x" is 4.
+        if (!in.digits(10, decimal))
+            number.truncate(mantissa);
     }
     return toDouble(number);
 }

@@ -1,4 +1,4 @@
-#include "settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +38,7 @@ SettingsFile::SettingsFile(const QString &path, const SettingsDevices &devices)
 {
 }
 
-QString SettingsFile::problem(const QString &what, const QString &systemSays) const
+QString SettingsFile::fault(const QString &what, const QString &systemSays) const
 {
     return m_path + QStringLiteral(": ") + what + QStringLiteral(" (") + systemSays +
            QStringLiteral(")");
@@ -51,24 +51,24 @@ SettingsFile::Reading SettingsFile::read() const
     const std::unique_ptr<QFile> file = m_devices.file(m_path);
     if (!info.exists()) {
         if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            result.error = problem(QStringLiteral("cannot be created"), file->errorString());
+            result.error = fault(QStringLiteral("cannot be created"), file->errorString());
         return result;
     }
     // A folder, a pipe or a device of that name is no settings file; opening a
     // pipe would even wait for a writer that never comes.
     if (!info.isFile()) {
         result.error =
-            problem(QStringLiteral("cannot be read"), QStringLiteral("not a regular file"));
+            fault(QStringLiteral("cannot be read"), QStringLiteral("not a regular file"));
         return result;
     }
     if (!file->open(QIODevice::ReadOnly)) {
-        result.error = problem(QStringLiteral("cannot be opened"), file->errorString());
+        result.error = fault(QStringLiteral("cannot be opened"), file->errorString());
         return result;
     }
     const qint64 expected = std::min<qint64>(SettingsRecord::Size, file->size());
     const QByteArray head = file->read(SettingsRecord::Size);
     if (head.size() != expected) {
-        result.error = problem(QStringLiteral("cannot be read"), file->errorString());
+        result.error = fault(QStringLiteral("cannot be read"), file->errorString());
         return result;
     }
     result.fields = SettingsRecord::decode(head);
@@ -78,39 +78,40 @@ SettingsFile::Reading SettingsFile::read() const
 SettingsError SettingsFile::write(const QStringList &limitTexts) const
 {
     const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile())
+        return fault(QStringLiteral("cannot be written"), QStringLiteral("not a regular file"));
     QByteArray old;
+    QString unreadable; // why the old content could not be read, if it could not
     if (info.exists()) {
-        if (!info.isFile())
-            return problem(QStringLiteral("cannot be written"),
-                           QStringLiteral("not a regular file"));
         const std::unique_ptr<QFile> file = m_devices.file(m_path);
-        if (!file->open(QIODevice::ReadOnly))
-            return writeInPlace(SettingsRecord::encode(limitTexts, {}),
-                                QStringLiteral("unreadable: ") + file->errorString());
-        old = file->readAll();
-        if (old.size() != file->size())
-            return writeInPlace(SettingsRecord::encode(limitTexts, {}),
-                                QStringLiteral("unreadable: ") + file->errorString());
+        if (file->open(QIODevice::ReadOnly))
+            old = file->readAll();
+        if (!file->isOpen() || old.size() != file->size())
+            unreadable = QStringLiteral("unreadable: ") + file->errorString();
     }
-
     const QByteArray image = SettingsRecord::encode(limitTexts, old);
+    // Content that could not be read wholly is not replaced: the record alone
+    // goes over it in place.
+    if (!unreadable.isEmpty())
+        return writeInPlace(image.left(SettingsRecord::Size), unreadable);
+
     const std::unique_ptr<QSaveFile> save = m_devices.replacement(m_path);
     // Unbuffered, a full disk fails the write below. Buffered, the bytes would
     // only go out inside commit(), and Qt 6.4's QSaveFile ignores a failure
     // there: it would put an empty file in the settings' place.
     if (!save->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (!info.exists())
-            return problem(QStringLiteral("cannot be created"), save->errorString());
+            return fault(QStringLiteral("cannot be created"), save->errorString());
         return writeInPlace(image.left(SettingsRecord::Size), save->errorString());
     }
     if (save->write(image) != image.size()) {
         const QString says = save->errorString();
         // The temporary file is dropped uncommitted: the old content stays.
         save->cancelWriting();
-        return problem(QStringLiteral("cannot be written"), says);
+        return fault(QStringLiteral("cannot be written"), says);
     }
     if (!m_devices.commit(*save))
-        return problem(QStringLiteral("cannot be saved"), save->errorString());
+        return fault(QStringLiteral("cannot be saved"), save->errorString());
     return std::nullopt;
 }
 
@@ -122,13 +123,13 @@ SettingsError SettingsFile::writeInPlace(const QByteArray &record,
     // Unbuffered, the record goes out in one write, which a killed process
     // cannot leave half done.
     if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return problem(QStringLiteral("cannot be written"),
+        return fault(QStringLiteral("cannot be written"),
                        whyNotReplaced + QStringLiteral("; ") + file->errorString());
     if (file->write(record) != record.size())
-        return problem(QStringLiteral("cannot be written"), file->errorString());
+        return fault(QStringLiteral("cannot be written"), file->errorString());
     file->close();
     if (file->error() != QFileDevice::NoError)
-        return problem(QStringLiteral("cannot be written"), file->errorString());
+        return fault(QStringLiteral("cannot be written"), file->errorString());
     return std::nullopt;
 }
 

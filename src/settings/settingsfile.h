@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsrecord.h"
+#include "settings/settingsrecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -70,7 +70,7 @@ public:
 
 private:
     SettingsError writeInPlace(const QByteArray &record, const QString &whyNotReplaced) const;
-    QString problem(const QString &what, const QString &systemSays) const;
+    QString fault(const QString &what, const QString &systemSays) const;
 
     QString m_path;
     const SettingsDevices &m_devices;

@@ -1,12 +1,12 @@
-#include "drillpage.h"
-#include "exitquestion.h"
-#include "fakerandom.h"
-#include "historymodel.h"
-#include "limitkeeper.h"
-#include "mainwindow.h"
-#include "settingsfile.h"
-#include "startup.h"
-#include "tabstrip.h"
+#include "app/drillpage.h"
+#include "app/exitquestion.h"
+#include "app/filefaultreporter.h"
+#include "app/tabstrip.h"
+#include "app/trainer.h"
+#include "app/windowplacement.h"
+#include "core/historymodel.h"
+#include "settings/settingsfile.h"
+#include "support/fakerandom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,12 +40,27 @@ const QByteArray kOld = QByteArray::fromHex("0B00 0C00 0D00 0E00 0300 1500 0400"
 // The program's objects and what they meet: set.dat in a folder of its own,
 // with the saves that reach the disk counted; the reports kept instead of
 // shown; the program's generator, with a look at the window at each seeding.
-struct Run final : SettingsDevices, ProblemReporter, RandomSource
+struct Run final : SettingsDevices, FileFaultReporter, RandomSource
 {
-    explicit Run(const QByteArray &initial = kOld)
+    // A null content makes set.dat a folder.
+    explicit Run(const QByteArray &initial = kOld, QList<float> script = {})
+        : random(std::move(script))
     {
-        if (QFile file(path); file.open(QIODevice::WriteOnly))
+        if (initial.isNull())
+            QDir(dir.path()).mkdir(QStringLiteral("set.dat"));
+        else if (QFile file(path); file.open(QIODevice::WriteOnly))
             file.write(initial);
+    }
+    // Start-up.
+    Trainer &start()
+    {
+        trainer.emplace(*this, settings, *this, question);
+        return *trainer;
+    }
+    std::unique_ptr<QFile> file(const QString &name) const override
+    {
+        log << QStringLiteral("read");
+        return SettingsDevices::file(name);
     }
     std::unique_ptr<QSaveFile> replacement(const QString &name) const override
     {
@@ -57,11 +72,11 @@ struct Run final : SettingsDevices, ProblemReporter, RandomSource
         reports << QString::fromLatin1(channel == Channel::Box ? "box: " : "stderr: ") + plain +
                        u' ' + detail;
     }
-    float next() override { return generator.next(); }
+    float next() override { return random.next(); }
     void seedFromClock() override
     {
-        onSeeding();
-        generator.seedFromClock();
+        log << QStringLiteral("seed at %1").arg(random.draws);
+        random.seedFromClock();
     }
     QByteArray content() const
     {
@@ -72,15 +87,20 @@ struct Run final : SettingsDevices, ProblemReporter, RandomSource
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("set.dat"));
     mutable int saves = 0;
+    mutable QStringList log; // the settings read and the seedings, in order
     QStringList reports;
-    FakeClock clock;
-    Generator generator{clock};
-    std::function<void()> onSeeding = [] {};
-    MainWindow window{*this};
+    ScriptedRandom random;
     SettingsFile settings{path, *this};
     ExitQuestion question;
-    LimitKeeper keeper{window, settings, *this, question};
+    std::optional<Trainer> trainer;
 };
+
+// Replaces a field's text as a paste does.
+void paste(QLineEdit *field, const QString &text)
+{
+    field->selectAll();
+    field->insert(text);
+}
 
 // The text of the page's control of that role, when it is not hidden.
 QString shown(const DrillPage *page, Role role)
@@ -103,10 +123,20 @@ class TestMainWindow : public QObject
     Q_OBJECT
     std::optional<Run> m_run;
 
-    DrillPage *page(int index) { return m_run->window.page(index); }
+    MainWindow &window() { return m_run->trainer->window(); }
+    DrillPage *page(int index) { return window().page(index); }
+    QList<QLineEdit *> limitFields()
+    {
+        QList<QLineEdit *> fields;
+        for (int p = 0; p < 5; ++p) {
+            for (int limit = 0; limit < page(p)->session().limitCount(); ++limit)
+                fields << page(p)->limitField(limit);
+        }
+        return fields;
+    }
     DrillPage *front(int index, QWidget *focus = nullptr)
     {
-        m_run->window.tabStrip()->setCurrentIndex(index);
+        window().tabStrip()->setCurrentIndex(index);
         (focus ? focus : page(index)->answerField())->setFocus();
         return page(index);
     }
@@ -120,16 +150,15 @@ private Q_SLOTS:
     void init()
     {
         m_run.emplace();
-        kalkora::startUp(m_run->window, m_run->keeper);
-        m_run->window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&m_run->window));
+        m_run->start().window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
     }
     void cleanup() { m_run.reset(); }
 
     // A few places at 96 dpi: the pages sit right under the tab row.
     void layout()
     {
-        QCOMPARE(m_run->window.tabStrip()->geometry(), QRect(3, 21, 661, 346));
+        QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
         QCOMPARE(page(4)->limitField(1)->geometry(), QRect(171, 262, 61, 32));
         for (int p = 0; p < 5; ++p)
             QCOMPARE(page(p)->isVisible(), p == 0);
@@ -171,16 +200,16 @@ private Q_SLOTS:
         QFETCH(bool, fromLimit);
         const auto limits = [this] {
             QStringList texts;
-            for (const QLineEdit *field : m_run->keeper.fields())
+            for (const QLineEdit *field : limitFields())
                 texts << field->text();
             return texts;
         };
-        for (QLineEdit *field : m_run->keeper.fields())
-            field->setText(QStringLiteral("1"));
+        for (QLineEdit *field : limitFields())
+            paste(field, QStringLiteral("1"));
         QWidget *start = fromLimit ? page(from)->limitField(0) : page(from)->answerField();
         front(from, start);
         QTRY_VERIFY(start->hasFocus());
-        QTabBar *tabs = m_run->window.tabStrip()->tabBar();
+        QTabBar *tabs = window().tabStrip()->tabBar();
         const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
             {Qt::Key_Tab, Qt::ControlModifier},
             {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
@@ -193,7 +222,7 @@ private Q_SLOTS:
             QTest::keyClick(start, key, modifiers);
             to = (from + (to == -1 || to == -3 ? 1 : 4)) % 5;
         }
-        QCOMPARE(m_run->window.tabStrip()->currentIndex(), to);
+        QCOMPARE(window().tabStrip()->currentIndex(), to);
         QCOMPARE(QApplication::focusWidget(), tabs);
         // The child then clicks the answer field and types.
         QTest::mouseClick(page(to)->answerField(), Qt::LeftButton);
@@ -208,8 +237,8 @@ private Q_SLOTS:
         const DrillSession &s = p->session();
         const QString answer = QString::number(qint64(s.rules().expected(s.problem())));
         const QString letters(100'000, u'x');
-        p->limitField(0)->setText(QString(100'000, u'9'));
-        p->answerField()->setText(answer + letters);
+        paste(p->limitField(0), QString(100'000, u'9'));
+        paste(p->answerField(), answer + letters);
         QCOMPARE(p->answerField()->text().size(), answer.size() + letters.size());
         QTest::keyClick(p->answerField(), Qt::Key_Return);
         QCOMPARE(s.right(), 1);
@@ -237,7 +266,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QLineEdit *field = front(index)->answerField();
         QTRY_VERIFY(field->hasFocus());
-        m_run->window.bannerTimer()->stop();
+        window().bannerTimer()->stop();
         const DrillSession &s = page(index)->session();
         const Problem before = s.problem();
         const QString right = QString::number(qint64(s.rules().expected(before)));
@@ -257,23 +286,23 @@ private Q_SLOTS:
                                     "1|0|1| %" + problem + "Az eredmény HIBÁS!",
                                     "0|0|0|100 %" + problem};
         QCOMPARE(texts.join(u'|'), expected[answer]);
-        QCOMPARE(m_run->window.bannerTimer()->isActive(), answer != Empty);
+        QCOMPARE(window().bannerTimer()->isActive(), answer != Empty);
         QVERIFY(field->hasFocus());
         QVERIFY(field->text().isEmpty());
         if (answer != Right)
             QCOMPARE(s.problem(), before);
         // Completion shows the sign of the problem's kind only.
         for (const ControlRow &c : page(index)->table().controls) {
-            if (c.role != Role::Limit && c.slot != 0)
+            if (c.shownFor)
                 QCOMPARE(page(index)->findChild<QLabel *>(QString::fromLatin1(c.name))->isVisible(),
-                         c.slot == s.problem().kind);
+                         c.shownFor == s.problem().kind);
         }
     }
 
     // One tick hides the banners of all pages; each check counts down anew.
     void bannerTimer()
     {
-        QTimer *timer = m_run->window.bannerTimer();
+        QTimer *timer = window().bannerTimer();
         for (int p = 0; p < 5; ++p)
             submit(p);
         QTRY_VERIFY_WITH_TIMEOUT(timer->remainingTime() < 2400, 2900);
@@ -289,12 +318,12 @@ private Q_SLOTS:
     // page to it again.
     void tabOrder()
     {
-        QTabBar *tabs = m_run->window.tabStrip()->tabBar();
+        QTabBar *tabs = window().tabStrip()->tabBar();
         tabs->setObjectName(QStringLiteral("|"));
         QStringList visited;
         for (int p = 0; p < 5; ++p) {
             QCOMPARE(QApplication::focusWidget(), tabs);
-            m_run->window.tabStrip()->setCurrentIndex(p);
+            window().tabStrip()->setCurrentIndex(p);
             do {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 visited << QApplication::focusWidget()->objectName();
@@ -344,7 +373,7 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("1")); // typing alone applies nothing
         if (reason == Qt::MenuBarFocusReason) {       // the menu bar takes the keyboard
             QTest::keyClick(field, Qt::Key_Alt);
-            QCOMPARE(QApplication::focusWidget(), m_run->window.menuBar());
+            QCOMPARE(QApplication::focusWidget(), window().menuBar());
         } else {
             page(index)->answerField()->setFocus(reason);
         }
@@ -387,31 +416,32 @@ private Q_SLOTS:
         QCOMPARE(kalkora::centredPosition({1920, 0, 1280, 1024}, {680, 424}), QPoint(2220, 300));
     }
 
-    // The window centred, the stored limits read as stored (no minimum; the
-    // field the file is too short for as it was), then the problems in tab
-    // order, each of the first four pages after a seeding; division goes on
-    // unseeded.
+    // The stored limits read first, as stored (no minimum; the field the file
+    // is too short for as it was), then the problems in tab order, each of the
+    // first four pages after a seeding; division goes on unseeded. The stored
+    // addition limit of 6 turns down 3 + 4. Then the window, centred.
     void startUp()
     {
-        Run run(QByteArray::fromHex("0700 0600 0500 0C00 0300 0D00 04"));
-        QStringList seen; // pages posed, and the limits, at each seeding
-        run.onSeeding = [&] {
-            int posed = 0;
-            QStringList limits;
-            for (int p = 0; p < 5; ++p)
-                posed += run.window.page(p)->session().problem() != Problem{};
-            for (const QLineEdit *field : run.keeper.fields())
-                limits << field->text();
-            seen << QString::number(posed) + u':' + limits.join(u' ');
-        };
-        kalkora::startUp(run.window, run.keeper);
-        run.onSeeding(); // and once more after start-up
-        QCOMPARE(seen, QStringList({"0:7 6 5 12 3 13 5", "1:7 6 5 12 3 13 5", "2:7 6 5 12 3 13 5",
-                                    "3:7 6 5 12 3 13 5", "5:7 6 5 12 3 13 5"}));
-        const QRect frame = run.window.frameGeometry();
+        const QList<float> script = {
+            drawFor(3, 99, 1),  drawFor(4, 99, 1),  drawFor(1, 99, 1), drawFor(2, 99, 1),
+            drawFor(9, 9, 1),   drawFor(2, 9, 1),  drawFor(5, 99, 2), drawFor(12, 99, 2),
+            drawFor(6, 99, 2),  drawFor(2, 99, 2),  drawFor(3, 10, 2), drawFor(4, 10, 2)};
+        Run run(QByteArray::fromHex("0600 0900 1100 0C00 0300 0D00 04"), script);
+        Trainer &trainer = run.start();
+        QCOMPARE(run.log.join(u", "), "read, seed at 0, seed at 4, seed at 6, seed at 8");
+        QStringList seen;
+        for (int p = 0; p < 5; ++p) {
+            const DrillSession &s = trainer.drills().session(p);
+            const Problem &posed = s.problem();
+            seen << QStringLiteral("%1 %2 %3 |").arg(posed.first).arg(posed.second).arg(int(posed.kind));
+            for (int limit = 0; limit < s.limitCount(); ++limit)
+                seen << s.limitText(limit);
+        }
+        QCOMPARE(seen.join(u' '), "1 2 0 | 6 9 2 0 | 9 5 12 1 | 17 6 2 0 | 12 3 12 3 0 | 13 5");
+        const QRect frame = trainer.window().frameGeometry();
         QCOMPARE(frame.topLeft(),
-                 kalkora::centredPosition(run.window.screen()->geometry(), frame.size()));
-        QCOMPARE(run.window.focusWidget(), run.window.tabStrip()->tabBar()); // untouched
+                 kalkora::centredPosition(trainer.window().screen()->geometry(), frame.size()));
+        QCOMPARE(trainer.window().focusWidget(), trainer.window().tabStrip()->tabBar()); // untouched
         QVERIFY(run.reports.isEmpty());
     }
 
@@ -436,21 +466,24 @@ private Q_SLOTS:
     {
         QFETCH(int, ending);
         QFETCH(QString, report);
+        // A folder named set.dat: reading it, as start-up does, is told in a box.
+        const bool folder = !report.isEmpty();
+        if (folder) {
+            m_run.emplace(QByteArray());
+            m_run->start().window().show();
+            QVERIFY(QTest::qWaitForWindowActive(&window()));
+        }
         if (ending == SessionEnd) { // twice: the second finds the file up to date
-            m_run->keeper.save(ProblemReporter::Channel::StandardError);
-            m_run->keeper.save(ProblemReporter::Channel::StandardError);
+            m_run->trainer->ending().save(FileFaultReporter::Channel::StandardError);
+            m_run->trainer->ending().save(FileFaultReporter::Channel::StandardError);
         }
         // Typed below the field's minimum and not left: the box taking the
         // focus is no leaving of the field, so it is saved as typed.
-        QLineEdit *field = m_run->keeper.fields()[0];
+        QLineEdit *field = limitFields()[0];
         front(0, field);
         QTRY_VERIFY(field->hasFocus());
         field->selectAll();
         QTest::keyClick(field, Qt::Key_3);
-        // A folder named set.dat: reading it, as start-up does, is told in a box.
-        const bool folder = !report.isEmpty();
-        if (folder && QFile::remove(m_run->path) && QDir(m_run->dir.path()).mkdir(u"set.dat"_qs))
-            m_run->keeper.load();
 
         bool waiting = false;
         QTimer answering;
@@ -464,21 +497,21 @@ private Q_SLOTS:
             if (ending == CloseBox)
                 box->close();
             if (ending == CloseWindow)
-                m_run->window.close();
+                window().close();
             // Still waiting, it is answered No: the No row's answer, the test's own in the others.
             if ((waiting = box->isVisible()))
                 box->button(QMessageBox::No)->click();
         });
         answering.start(10);
         if (ending < Yes)
-            m_run->window.close();
+            window().close();
         else
             QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
 
         const bool ended = ending <= CloseWindow;
         QCOMPARE(m_run->question.timesAsked(), ending < Yes ? 0 : 1);
         QCOMPARE(waiting, ending >= No);
-        QCOMPARE(m_run->window.isVisible(), !ended);
+        QCOMPARE(window().isVisible(), !ended);
         QCOMPARE(m_run->saves, ended && !folder ? 1 + (ending == SessionEnd) : 0);
         const QByteArray typed = QByteArray::fromHex("0300 0C00 0D00 0E00 0300 1500 0400") + kTail;
         if (!folder)

@@ -1,9 +1,9 @@
 // What texts stand for: typed numbers, the percentage caption and the
 // stored limit record.
 
-#include "percentage.h"
-#include "settingsrecord.h"
-#include "textvalue.h"
+#include "core/percentage.h"
+#include "core/textvalue.h"
+#include "settings/settingsrecord.h"
 
 #include <QLocale>
 #include <QTest>

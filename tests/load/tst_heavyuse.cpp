@@ -3,12 +3,13 @@
 // counters and the history must agree all along, and the heap must grow by no
 // more than the history rows it keeps. The growth is printed for the record.
 
-#include "drillpage.h"
-#include "historymodel.h"
-#include "mainwindow.h"
-#include "percentage.h"
-#include "random.h"
-#include "textvalue.h"
+#include "app/drillpage.h"
+#include "app/mainwindow.h"
+#include "core/drillset.h"
+#include "core/historymodel.h"
+#include "core/percentage.h"
+#include "core/random.h"
+#include "core/textvalue.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +34,9 @@ void TestHeavyUse::hundredThousandChecks()
 {
     const SystemClock clock;
     Generator generator(clock);
-    MainWindow window(generator);
-    window.poseFirstProblems();
+    DrillSet drills(generator);
+    drills.poseFirstProblems();
+    MainWindow window(drills);
     DrillPage *page = window.page(0);
     const DrillSession &s = page->session();
 

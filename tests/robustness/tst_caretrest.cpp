@@ -3,7 +3,7 @@
 // edit's own blinking: the timer events its text control (a child that is no
 // widget) gets for every change of the caret.
 
-#include "caretrest.h"
+#include "app/caretrest.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 // stores the new record or leaves the old file exactly as it was and says
 // so; reading works on a full disk.
 
-#include "settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 // temporary file can be made, as in a folder that takes no new files.
 // Usage: settingssaveloop [replace|in-place]
 
-#include "settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <QSaveFile>
 #include <QTextStream>

@@ -1,8 +1,8 @@
-#include "allrules.h"
-#include "drillsession.h"
-#include "fakerandom.h"
-#include "settingsfile.h"
-#include "textvalue.h"
+#include "core/drillsession.h"
+#include "core/textvalue.h"
+#include "settings/settingsfile.h"
+#include "support/allrules.h"
+#include "support/fakerandom.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills.h"
+#include "core/drills.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,12 +8,10 @@
 namespace kalkora::test {
 
 // The five drills' rules in tab order, for tests that go over every page.
-inline const DrillRules *const kRules[] = {&additionRules(), &subtractionRules(),
-                                           &completionRules(), &multiplicationRules(),
-                                           &divisionRules()};
+inline const std::span<const DrillRules *const> kRules = drillsInTabOrder();
 enum Page { Add, Sub, Compl, Mult, Div };
-inline constexpr int kAddend = completion::kMissingAddend;
-inline constexpr int kSubtrahend = completion::kMissingSubtrahend;
+inline constexpr ProblemKind kAddend = ProblemKind::MissingAddend;
+inline constexpr ProblemKind kSubtrahend = ProblemKind::MissingSubtrahend;
 
 // The problems each page may pose, as the trainer promises them to the child.
 inline bool admissible(Page page, const Problem &p, const LimitValues &l, Drawing drawing)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drillrules.h"
-#include "random.h"
+#include "core/drillrules.h"
+#include "core/random.h"
 
 #include <QList>
 
@@ -60,7 +60,7 @@ namespace kalkora {
 inline char *toString(const Problem &p)
 {
     const QByteArray text = QByteArray::number(p.first) + " ? " + QByteArray::number(p.second) +
-                            " (kind " + QByteArray::number(p.kind) + ")";
+                            " (kind " + QByteArray::number(int(p.kind)) + ")";
     return qstrdup(text.constData());
 }
 } // namespace kalkora

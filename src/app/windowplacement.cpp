@@ -1,13 +1,7 @@
-#include "startup.h"
+#include "app/windowplacement.h"
 
-#include "limitkeeper.h"
-#include "mainwindow.h"
-
-#include <QCoreApplication>
 #include <QLayout>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 
@@ -70,24 +64,6 @@ void centreOnScreen(QWidget &window)
         window.winId(); // the platform window, to hear when it is first shown
         new FrameCentring(window, outer);
     }
-}
-
-void startUp(MainWindow &window, LimitKeeper &keeper)
-{
-    centreOnScreen(window);
-    keeper.load();
-    window.poseFirstProblems();
-}
-
-bool installDialogTranslations(QCoreApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_hu"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
 }
 
 } // namespace kalkora

@@ -1,6 +1,6 @@
-#include "settingsrecord.h"
+#include "settings/settingsrecord.h"
 
-#include "textvalue.h"
+#include "core/textvalue.h"
 
 #include <QtEndian>
 

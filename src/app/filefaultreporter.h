@@ -4,11 +4,11 @@
 
 namespace kalkora {
 
-// Where the program tells of a fault it has worked around (the settings file
-// could not be read or written): a short plain sentence for the user, and the
-// system's own words for the technically minded. Tests record the reports
+// Tells of a fault of the settings file that the program has worked around
+// (it could not be read or written): a short plain sentence for the user, and
+// the system's own words for the technically minded. Tests record the reports
 // instead of showing them.
-class ProblemReporter
+class FileFaultReporter
 {
 public:
     enum class Channel {
@@ -16,7 +16,12 @@ public:
         StandardError, // nothing may wait for the user: the window is closing
     };
 
-    virtual ~ProblemReporter();
+    virtual ~FileFaultReporter();
+
+    void loadFailed(const QString &detail);
+    void saveFailed(const QString &detail, Channel channel);
+
+protected:
     // The plain sentence in a modal box (Channel::Box only) and the detail on
     // standard error (always).
     virtual void report(const QString &plain, const QString &detail, Channel channel);

@@ -1,0 +1,133 @@
+#include "app/pagestate.h"
+
+#include "app/wording.h"
+#include "core/drillsession.h"
+#include "core/percentage.h"
+#include "core/textvalue.h"
+
+#include <QStringList>
+
+namespace kalkora {
+namespace {
+
+bool isSign(Role role)
+{
+    return role == Role::Sign || role == Role::BoldSign || role == Role::CentredSign;
+}
+
+bool isShown(const ControlRow &row, const DrillSession &session)
+{
+    if (row.role == Role::Banner)
+        return session.banner() != Banner::Hidden;
+    return !row.shownFor || *row.shownFor == session.problem().kind;
+}
+
+QString operandText(const ControlRow &row, const DrillSession &session)
+{
+    return row.role == Role::FirstOperand ? session.firstText() : session.secondText();
+}
+
+QString captionText(const PageTable &table, std::size_t row)
+{
+    const ControlRow *caption = captionBefore(table, row);
+    return caption ? caption->text.toString() : QString();
+}
+
+// The problem as it reads from left to right, with the answer field as the
+// unknown: "7 plusz 2 egyenlő mennyi?", "5 plusz mennyi egyenlő 12?".
+QString problemDescription(const PageTable &table, const DrillSession &session)
+{
+    QStringList words;
+    for (const ControlRow &c : table.controls) {
+        if (c.role == Role::Answer)
+            words << QStringLiteral("mennyi");
+        else if (isSign(c.role) && isShown(c, session))
+            words << signWord(c.text).toString();
+        else if (c.role == Role::FirstOperand || c.role == Role::SecondOperand)
+            words << operandText(c, session);
+    }
+    return QStringLiteral("Feladat: ") + words.join(QLatin1Char(' ')) + QLatin1Char('?');
+}
+
+} // namespace
+
+const ControlRow *captionBefore(const PageTable &table, std::size_t row)
+{
+    if (row == 0 || table.controls[row - 1].role != Role::Caption)
+        return nullptr;
+    return &table.controls[row - 1];
+}
+
+ControlState controlState(const PageTable &table, std::size_t row, const DrillSession &session)
+{
+    const ControlRow &c = table.controls[row];
+    ControlState state{c.text.toString(), isShown(c, session), {}, {}};
+    const auto counter = [&](qint64 value) {
+        state.text = decimalText(value);
+        state.name = captionText(table, row) + QLatin1Char(' ') + state.text;
+    };
+    switch (c.role) {
+    case Role::FirstOperand:
+    case Role::SecondOperand:
+        state.text = operandText(c, session);
+        state.name = (c.role == Role::FirstOperand ? table.firstName : table.secondName) +
+                     QStringLiteral(": ") + state.text;
+        break;
+    case Role::Sign:
+    case Role::BoldSign:
+    case Role::CentredSign:
+        state.name = signWord(c.text).toString();
+        break;
+    case Role::Answer:
+        state.text = QString();
+        state.name = QStringLiteral("Válasz");
+        state.description = problemDescription(table, session);
+        break;
+    case Role::CheckButton:
+        state.name = state.text;
+        state.description = QStringLiteral("A válasz ellenőrzése");
+        break;
+    case Role::Banner:
+        // Hidden, the banner keeps the verdict it showed last.
+        if (session.banner() == Banner::Hidden)
+            state.text = QString();
+        else
+            state.text = (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict)
+                             .toString();
+        break;
+    case Role::Given:
+        counter(session.given());
+        // "Felaldva: 3 feladat": the word after the counter belongs to it.
+        if (row + 1 < table.controls.size() &&
+            table.controls[row + 1].role == Role::CaptionAfter)
+            state.name += QLatin1Char(' ') + table.controls[row + 1].text;
+        break;
+    case Role::Right:
+        counter(session.right());
+        break;
+    case Role::Wrong:
+        counter(session.wrong());
+        break;
+    case Role::Percent:
+        state.text = session.percentText();
+        // Below one half the label shows no digits at all; a listener hears the 0.
+        state.name = QStringLiteral("Jó válaszok aránya: ") +
+                     QString::number(percentOf(session.right(), session.given())) +
+                     QStringLiteral(" %");
+        break;
+    case Role::Limit:
+        state.text = session.limitText(c.limit);
+        state.name = captionText(table, row);
+        break;
+    case Role::History:
+        state.text = QString();
+        state.name = QStringLiteral("Eddigi feladatok");
+        break;
+    case Role::Caption:
+    case Role::CaptionAfter:
+        break;
+    }
+    return state;
+}
+
+} // namespace kalkora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/pagetable.h"
+
+#include <QString>
+
+#include <cstddef>
+
+namespace kalkora {
+
+class DrillSession;
+
+// What one control of a drill page shows and what a screen reader says of it
+// at a moment: a function of the page's table and its session alone, so that
+// the window and the screen reader always tell the same state.
+struct ControlState
+{
+    QString text;        // null: not the page's to set (the answer field, the list)
+    bool visible = true; // the banner while it shows, a sign for its kind of problem
+    QString name;        // accessible name; null: the toolkit's own (a caption's text)
+    QString description; // accessible description
+};
+
+ControlState controlState(const PageTable &table, std::size_t row, const DrillSession &session);
+
+// The caption that names a control: the row right before it, when that is a
+// caption.
+const ControlRow *captionBefore(const PageTable &table, std::size_t row);
+
+} // namespace kalkora

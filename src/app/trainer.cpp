@@ -1,0 +1,24 @@
+#include "app/trainer.h"
+
+#include "app/windowplacement.h"
+
+#include <QAction>
+
+namespace kalkora {
+
+Trainer::Started::Started(DrillSet &drills, LimitStore &store, FileFaultReporter &reporter)
+{
+    if (const SettingsError error = store.load())
+        reporter.loadFailed(*error);
+    drills.poseFirstProblems();
+}
+
+Trainer::Trainer(RandomSource &random, const SettingsFile &file, FileFaultReporter &reporter,
+                 ExitQuestion &question)
+    : m_drills(random), m_store(m_drills, file), m_started(m_drills, m_store, reporter),
+      m_window(m_drills), m_ending(m_window, *m_window.endAction(), m_store, reporter, question)
+{
+    centreOnScreen(m_window);
+}
+
+} // namespace kalkora

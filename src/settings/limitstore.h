@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settings/settingsfile.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace kalkora {
+
+class DrillSet;
+
+// Keeps the limits of the drill sessions in the settings file: the seven
+// limit texts of the five sessions, in tab order, are the seven fields of its
+// record.
+class LimitStore
+{
+public:
+    LimitStore(DrillSet &drills, const SettingsFile &file);
+
+    // The stored limits into the sessions as decimal text, as they are: no
+    // minimum applied. Limits the file does not hold keep their texts; when
+    // the file cannot be read all of them do.
+    SettingsError load();
+
+    // The sessions' limits into the file. Writes nothing when the file holds
+    // exactly these texts from this run already.
+    SettingsError save();
+
+private:
+    QStringList texts() const;
+
+    DrillSet &m_drills;
+    const SettingsFile &m_file;
+    std::optional<QStringList> m_saved;
+};
+
+} // namespace kalkora

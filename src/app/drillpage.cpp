@@ -64,8 +64,8 @@ DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips 
     for (const ControlRow &row : table.controls) {
         QWidget *widget = createControl(row, twips);
         widget->setObjectName(QString::fromLatin1(row.name));
-        widget->setGeometry(twips.rect(row.left, row.top, row.width, row.height)
-                                .translated(0, -tabRow));
+        widget->setGeometry(
+            twips.rect(row.left, row.top, row.width, row.height).translated(0, -tabRow));
         applyLook(widget, row.role);
         if (row.tabIndex < 0)
             widget->setFocusPolicy(Qt::NoFocus);
@@ -92,9 +92,8 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         auto *field = new QLineEdit(this);
         field->setMaxLength(kNoLengthLimit);
         // What the user types goes to the session, which the field then shows.
-        connect(field, &QLineEdit::textEdited, this, [this, limit = row.limit](const QString &t) {
-            m_session.setLimitText(limit, t);
-        });
+        connect(field, &QLineEdit::textEdited, this,
+                [this, limit = row.limit](const QString &t) { m_session.setLimitText(limit, t); });
         field->installEventFilter(this);
         m_limits[row.limit] = field;
         return field;

@@ -10,8 +10,8 @@
 
 namespace kalkora {
 
-Ending::Ending(QWidget &window, QAction &endCommand, LimitStore &store,
-               FileFaultReporter &reporter, ExitQuestion &question)
+Ending::Ending(QWidget &window, QAction &endCommand, LimitStore &store, FileFaultReporter &reporter,
+               ExitQuestion &question)
     : m_window(window), m_store(store), m_reporter(reporter), m_question(question)
 {
     using Channel = FileFaultReporter::Channel;
@@ -20,8 +20,7 @@ Ending::Ending(QWidget &window, QAction &endCommand, LimitStore &store,
     // A logout may end the program without closing the window.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this] { save(Channel::StandardError); });
-    connect(qApp, &QCoreApplication::aboutToQuit, this,
-            [this] { unload(Channel::StandardError); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { unload(Channel::StandardError); });
 }
 
 void Ending::endCommand()

@@ -63,8 +63,8 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     m_strip = new TabStrip(
         twips.px(kTabRowHeight), captions,
         [this, twips](int index) {
-            auto *page = new DrillPage(drillPages()[index], m_drills.session(index), twips,
-                                       m_strip);
+            auto *page =
+                new DrillPage(drillPages()[index], m_drills.session(index), twips, m_strip);
             connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
             m_pages[index] = page;
             chainFocus();

@@ -92,14 +92,13 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         if (session.banner() == Banner::Hidden)
             state.text = QString();
         else
-            state.text = (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict)
-                             .toString();
+            state.text =
+                (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict).toString();
         break;
     case Role::Given:
         counter(session.given());
         // "Felaldva: 3 feladat": the word after the counter belongs to it.
-        if (row + 1 < table.controls.size() &&
-            table.controls[row + 1].role == Role::CaptionAfter)
+        if (row + 1 < table.controls.size() && table.controls[row + 1].role == Role::CaptionAfter)
             state.name += QLatin1Char(' ') + table.controls[row + 1].text;
         break;
     case Role::Right:

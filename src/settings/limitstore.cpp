@@ -25,7 +25,8 @@ LimitStore::LimitStore(DrillSet &drills, const SettingsFile &file) : m_drills(dr
 QStringList LimitStore::texts() const
 {
     QStringList texts;
-    eachLimit(m_drills, [&](DrillSession &session, int limit) { texts << session.limitText(limit); });
+    eachLimit(m_drills,
+              [&](DrillSession &session, int limit) { texts << session.limitText(limit); });
     return texts;
 }
 

@@ -124,7 +124,7 @@ SettingsError SettingsFile::writeInPlace(const QByteArray &record,
     // cannot leave half done.
     if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return fault(QStringLiteral("cannot be written"),
-                       whyNotReplaced + QStringLiteral("; ") + file->errorString());
+                     whyNotReplaced + QStringLiteral("; ") + file->errorString());
     if (file->write(record) != record.size())
         return fault(QStringLiteral("cannot be written"), file->errorString());
     file->close();

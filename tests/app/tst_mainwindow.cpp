@@ -422,10 +422,10 @@ private Q_SLOTS:
     // addition limit of 6 turns down 3 + 4. Then the window, centred.
     void startUp()
     {
-        const QList<float> script = {
-            drawFor(3, 99, 1),  drawFor(4, 99, 1),  drawFor(1, 99, 1), drawFor(2, 99, 1),
-            drawFor(9, 9, 1),   drawFor(2, 9, 1),  drawFor(5, 99, 2), drawFor(12, 99, 2),
-            drawFor(6, 99, 2),  drawFor(2, 99, 2),  drawFor(3, 10, 2), drawFor(4, 10, 2)};
+        const QList<float> script = {drawFor(3, 99, 1), drawFor(4, 99, 1),  drawFor(1, 99, 1),
+                                     drawFor(2, 99, 1), drawFor(9, 9, 1),   drawFor(2, 9, 1),
+                                     drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(6, 99, 2),
+                                     drawFor(2, 99, 2), drawFor(3, 10, 2),  drawFor(4, 10, 2)};
         Run run(QByteArray::fromHex("0600 0900 1100 0C00 0300 0D00 04"), script);
         Trainer &trainer = run.start();
         QCOMPARE(run.log.join(u", "), "read, seed at 0, seed at 4, seed at 6, seed at 8");
@@ -433,7 +433,10 @@ private Q_SLOTS:
         for (int p = 0; p < 5; ++p) {
             const DrillSession &s = trainer.drills().session(p);
             const Problem &posed = s.problem();
-            seen << QStringLiteral("%1 %2 %3 |").arg(posed.first).arg(posed.second).arg(int(posed.kind));
+            seen << QStringLiteral("%1 %2 %3 |")
+                        .arg(posed.first)
+                        .arg(posed.second)
+                        .arg(int(posed.kind));
             for (int limit = 0; limit < s.limitCount(); ++limit)
                 seen << s.limitText(limit);
         }
@@ -441,7 +444,8 @@ private Q_SLOTS:
         const QRect frame = trainer.window().frameGeometry();
         QCOMPARE(frame.topLeft(),
                  kalkora::centredPosition(trainer.window().screen()->geometry(), frame.size()));
-        QCOMPARE(trainer.window().focusWidget(), trainer.window().tabStrip()->tabBar()); // untouched
+        QCOMPARE(trainer.window().focusWidget(),
+                 trainer.window().tabStrip()->tabBar()); // untouched
         QVERIFY(run.reports.isEmpty());
     }
 

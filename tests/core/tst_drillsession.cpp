@@ -31,7 +31,7 @@ void TestDrills::drawing_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<Drawing>("drawing");
     QTest::addColumn<LimitValues>("limits");
-    QTest::addColumn<int>("count");   // of different problems the drawing may pose
+    QTest::addColumn<int>("count");           // of different problems the drawing may pose
     QTest::addColumn<ProblemKind>("current"); // kind of the problem on the page
     const auto row = [](const char *name, Page page, Drawing drawing, LimitValues limits, int count,
                         ProblemKind current = ProblemKind::Single) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Idle check: once the banner timer has stopped, Kalkora should not wake up at
-# all while nobody touches it. Runs the program under a private Xvfb with
-# openbox, and counts for 10 s (a) the voluntary context switches of each of
+# all while nobody touches it. Runs the program in a private desktop session
+# with openbox (scripts/xsession), and counts for 10 s (a) the voluntary
+# context switches of each of
 # its threads, from /proc (every wake-up from a wait ends in one), and (b) its
 # system calls with strace -c -f. Three times: after start-up (the tab strip
 # has the focus), right after a typed answer was checked (the answer field has
@@ -10,12 +11,17 @@
 #
 #   bench/idle.sh [SECONDS]        (default 10; BUILD=build/perf)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 seconds=${1:-10}
 build=${BUILD:-build/perf}
 [ -x "$build/src/app/kalkora" ] || cmake --build "$build" --target kalkora >/dev/null
 kalkora=$(realpath "$build/src/app/kalkora")
 
+# A private desktop with openbox, from the tests' session helper.
+if [ -z "${KALKORA_XSESSION:-}" ]; then
+    exec env KALKORA_XSESSION=1 scripts/xsession --wm -- "$self" "$@"
+fi
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -24,20 +30,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-display=""
-for n in $(seq 200 259); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-export DISPLAY=$display
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.05; done
-bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
-pids+=("$(echo "$bus" | sed -n 2p)")
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
 
 cd "$work"
 "$kalkora" >/dev/null 2>&1 &

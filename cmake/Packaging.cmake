@@ -1,6 +1,7 @@
 # Everything an installed Kalkora needs besides its binary (which src/app
-# installs): the menu entry, the AppStream metainfo for software centres and the
-# icons, each in its freedesktop.org place; and a Debian package of it all
+# installs): the menu entry, the AppStream metainfo for software centres, the
+# icons, each in its freedesktop.org place, the manual page, and the licence
+# and changes in the documentation folder; and a Debian package of it all
 # (cpack -G DEB).
 
 set(KALKORA_APP_ID org.kalkora.Kalkora)
@@ -10,8 +11,31 @@ set(KALKORA_MAINTAINER "Kalkora maintainers <maintainers@kalkora.example>"
 set(_data ${PROJECT_SOURCE_DIR}/data)
 set(_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${_data}/kalkora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${_data}/${KALKORA_APP_ID}.metainfo.xml
+# The version, defined once in the project() call, goes into the metainfo's
+# release and the manual page as they are configured.
+configure_file(${_data}/${KALKORA_APP_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/${KALKORA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${KALKORA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${_data}/kalkora.1 ${PROJECT_BINARY_DIR}/kalkora.1 @ONLY)
+# Debian keeps manual pages and change logs compressed, with no time stamp
+# in the gzip header; the documentation folder is named after the package,
+# and holds a Debian-style change log of the release besides NEWS.
+set(_doc ${CMAKE_INSTALL_DATAROOTDIR}/doc/kalkora)
+execute_process(COMMAND date -u -R -d ${KALKORA_RELEASE_DATE} OUTPUT_VARIABLE KALKORA_RELEASE_STAMP
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+configure_file(${_data}/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
+foreach(plain ${PROJECT_BINARY_DIR}/kalkora.1 ${PROJECT_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/NEWS)
+    get_filename_component(_name ${plain} NAME)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${_name}.gz
+                       COMMAND gzip -9n -c ${plain} > ${PROJECT_BINARY_DIR}/${_name}.gz
+                       DEPENDS ${plain} VERBATIM)
+    list(APPEND _compressed ${PROJECT_BINARY_DIR}/${_name}.gz)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${_compressed})
+install(FILES ${PROJECT_BINARY_DIR}/kalkora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/NEWS.gz DESTINATION ${_doc})
+install(FILES ${_data}/copyright DESTINATION ${_doc})
 foreach(size 16 32)
     install(FILES ${_data}/icons/kalkora-${size}.png
             DESTINATION ${_icons}/${size}x${size}/apps RENAME kalkora.png)

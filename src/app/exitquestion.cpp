@@ -55,11 +55,6 @@ bool ExitQuestion::ask(QWidget *parent)
     return answer == QMessageBox::Yes;
 }
 
-QMessageBox *ExitQuestion::openBox() const
-{
-    return m_open;
-}
-
 void ExitQuestion::withdraw()
 {
     if (m_open)

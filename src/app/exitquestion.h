@@ -33,8 +33,6 @@ public:
     void presetAnswer(std::optional<bool> yes) { m_preset = yes; }
     int timesAsked() const { return m_asked; }
 
-    // The box that is waiting for an answer, if any.
-    QMessageBox *openBox() const;
     // Closes a waiting box as if No had been chosen: the window is going away
     // without it (the session ends) and nothing may wait for a person then.
     void withdraw();

@@ -1,234 +1,301 @@
 // The drills: what each page's rules may draw, how a session checks answers
-// and keeps its limits.
+// and keeps its limits, and how the generator takes its seeds.
 
 #include "core/drillsession.h"
 #include "core/historymodel.h"
 #include "core/textvalue.h"
-#include "support/allrules.h"
-#include "support/fakerandom.h"
+#include "support/drilltest.h"
 
 #include <QHash>
 #include <QTest>
 
+#include <cmath>
+
+#include <malloc.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#endif
+
 using namespace kalkora;
 using namespace kalkora::test;
+
+// The problems each page promises the child, written out apart from the
+// rules that draw them.
+static bool admissible(int page, const Problem &p, const LimitValues &l, Drawing drawing)
+{
+    const qint64 a = p.first, b = p.second;
+    switch (page) {
+    case Add:
+        return a >= 1 && b >= 1 && a + b <= l[0] &&
+               (drawing == Drawing::Next || (a < 100 && b < 100));
+    case Sub:
+        return b >= 1 && b < a && a <= std::ceil(l[0]);
+    case Compl:
+        if (p.kind == ProblemKind::MissingAddend)
+            return 2 <= a && a <= b && b <= 100 && a + b <= l[0];
+        return p.kind == ProblemKind::MissingSubtrahend && 2 <= b && b <= a &&
+               a <= std::ceil(l[0]) + 1 && b <= 100;
+    case Mult:
+        return a >= 2 && b >= 2 && a <= 10 && b <= 10 && a * b <= l[0] &&
+               (drawing == Drawing::First || std::min(a, b) <= l[1]);
+    default:
+        return b >= 2 && b <= 11 && a % b == 0 && a / b >= 2 && a / b <= 11 && a <= l[0] &&
+               b <= l[1];
+    }
+}
 
 class TestDrills : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void drawing_data();
-    void drawing();
-    void startUpsDiffer();
-    void checks_data();
-    void checks();
-    void limits_data();
-    void limits();
+    void drawing_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<Drawing>("drawing");
+        QTest::addColumn<LimitValues>("limits");
+        QTest::addColumn<int>("count");           // of different problems the drawing may pose
+        QTest::addColumn<ProblemKind>("current"); // kind of the problem on the page
+        const auto row = [](const char *name, Page page, Drawing drawing, LimitValues limits,
+                            int count, ProblemKind current = ProblemKind::Single) {
+            QTest::newRow(name) << int(page) << drawing << limits << count << current;
+        };
+        const Drawing first = Drawing::First, next = Drawing::Next;
+        row("addition reaches past 99", Add, next, {200, 0}, 199 * 100);
+        row("addition, tightest", Add, next, {2, 0}, 1);
+        row("addition first keeps below 100", Add, first, {250, 0}, 99 * 99);
+        row("subtraction, limit 10.5 reaches 11", Sub, next, {10.5, 0}, 55);
+        row("subtraction, tightest", Sub, first, {2, 0}, 1);
+        row("addend first, tightest", Compl, first, {4, 0}, 1);
+        row("addend after subtrahend", Compl, next, {50, 0}, 576, ProblemKind::MissingSubtrahend);
+        row("subtrahend after addend", Compl, next, {10, 0}, 55, ProblemKind::MissingAddend);
+        row("subtrahend, tightest", Compl, next, {1, 0}, 1, ProblemKind::MissingAddend);
+        row("subtrahend keeps its second number to 100", Compl, next, {150, 0}, 9999,
+            ProblemKind::MissingAddend);
+        row("multiplication first ignores the multiplier", Mult, first, {50, 5}, 62);
+        row("multiplication", Mult, next, {50, 5}, 56);
+        row("multiplication, tightest", Mult, next, {4, 2}, 1);
+        row("division first", Div, first, {50, 5}, 39);
+        row("division, factors up to 11", Div, next, {500, 30}, 100);
+        row("division, tightest", Div, next, {4, 2}, 1);
+    }
+
+    void drawing()
+    {
+        QFETCH(int, page);
+        QFETCH(Drawing, drawing);
+        QFETCH(LimitValues, limits);
+        QFETCH(int, count);
+        QFETCH(ProblemKind, current);
+        const DrillRules &rules = rulesOf(page);
+        const Problem on{0, 0, current};
+        for (int i = 0; i < rules.limits().size(); ++i)
+            QVERIFY(limits[i] >= rules.leastWorkable(drawing, on)[i]);
+
+        // Addition reseeds on every pass after the first problem, division draws
+        // its first problem unseeded, every other drawing seeds once before it starts.
+        const bool everyPass = page == Add && drawing == Drawing::Next;
+        const bool unseeded = page == Div && drawing == Drawing::First;
+        ScriptedRandom random; // a real generator, its clock stopped
+        QHash<std::pair<qint64, qint64>, int> hits;
+        const int samples = std::max(3000, 60 * count);
+        for (int i = 0; i < samples; ++i) {
+            random.draws = 0;
+            random.seedsAtDraw.clear();
+            const Problem p = rules.draw(random, limits, drawing, on);
+            if (!admissible(page, p, limits, drawing))
+                QFAIL(toString(p));
+            QVERIFY(random.draws < 2 * kMaxAttempts); // the bound is for broken generators only
+            ++hits[{p.first, p.second}];
+            const int seeds = unseeded ? 0 : everyPass ? random.draws / 2 : 1;
+            QCOMPARE(random.seedsAtDraw.size(), seeds);
+            QVERIFY(!seeds || random.seedsAtDraw[0] == 0); // before the first attempt
+        }
+        QCOMPARE(hits.size(), count);
+        // Every problem the page may pose comes up about equally often.
+        const auto [least, most] = std::minmax_element(hits.cbegin(), hits.cend());
+        QVERIFY(*least * 3 > samples / count && *most < 3 * samples / count);
+
+        if (count == 1) { // a broken generator still ends with the one problem there is
+            struct : RandomSource
+            {
+                float next() override { return 0.999f; } // never an acceptable attempt
+                void seedFromClock() override {}
+            } stuck;
+            QVERIFY(admissible(page, rules.draw(stuck, limits, drawing, on), limits, drawing));
+        }
+    }
+
+    void seeding()
+    {
+        // Seeding mixes the clock into the state: a second seeding at the same
+        // reading goes on differently, and another reading starts differently.
+        FakeClock clock;
+        Generator one(clock), two(clock);
+        one.seedFromClock();
+        const float first = one.next();
+        one.seedFromClock();
+        QVERIFY(one.next() != first);
+        clock.value = 1;
+        two.seedFromClock();
+        QVERIFY(two.next() != first);
+    }
+
+    void checks_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("outcome"); // counters, percentage and the history rows
+        const auto row = [](Page page, const QStringList &answers, const char *outcome) {
+            QTest::addRow("page %d: \"%s\"", page, qPrintable(answers.join(u"\", \"")))
+                << int(page) << answers << QString(outcome);
+        };
+        row(Add, {""}, "0 right 0 wrong 100 %");
+        row(Add, {"5", "", "7"}, "1 right 1 wrong 50 %; 3 + 4 = ; 3 + 4 = 7");
+        row(Add, {"   "}, "0 right 1 wrong  %; 3 + 4 = ");
+        row(Add, {" 7.0abc "}, "1 right 0 wrong 100 %; 3 + 4 =  7.0abc "); // kept as typed
+        row(Add, {"7", "0", "-1"}, "1 right 2 wrong 33 %; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
+        row(Sub, {"11", "7"}, "1 right 1 wrong 50 %; 9 - 2 = ; 9 - 2 = 7");
+        row(Compl, {"17", "7", "17", "7"}, "2 right 2 wrong 50 %");
+        row(Mult, {"13", "42"}, "1 right 1 wrong 50 %");
+        row(Div, {"30", "7"}, "1 right 1 wrong 50 %");
+    }
+
+    void checks()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, outcome);
+        // The first problems are 3 + 4, 9 - 2, 5 + ? = 12, 6 * 7 and 35 : 5; after
+        // a right answer come 10 + 20 and 12 - ? = 5.
+        const QList<float> scripts[] = {
+            {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(10, 50, 1), drawFor(20, 50, 1)},
+            {drawFor(9, 50, 1), drawFor(2, 50, 1)},
+            {drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)},
+            {drawFor(6, 99, 2), drawFor(7, 99, 2)},
+            {drawFor(5, 10, 2), drawFor(7, 10, 2)},
+        };
+        ScriptedRandom random(scripts[page]);
+        DrillSession s(rulesOf(page), random);
+        s.poseFirstProblem();
+        for (const QString &answer : std::as_const(answers)) {
+            const int draws = random.draws;
+            const Verdict verdict = s.check(answer);
+            QCOMPARE(verdict == Verdict::Ignored, answer.isEmpty());
+            QCOMPARE(random.draws > draws, verdict == Verdict::Right); // wrong keeps the problem
+            if (verdict != Verdict::Ignored)
+                QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
+        }
+        QStringList seen{QStringLiteral("%1 right %2 wrong %3")
+                             .arg(s.right())
+                             .arg(s.wrong())
+                             .arg(s.percentText())};
+        for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+                cells << s.history()->index(row, column).data().toString();
+            seen << cells.join(u' ');
+        }
+        QCOMPARE(seen.join(u"; "), outcome);
+    }
+
+    void limits_data()
+    {
+        // A limit below its field's minimum gets the minimum when the field is
+        // left; one that admits no problem at all (a stored one) when it comes to
+        // drawing. Huge limits stay as typed and pose big problems.
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("typed"); // the page's limit texts, blank between
+        QTest::addColumn<QString>("after"); // leaving them | or with the first problem | the next
+        const auto row = [](Page page, const char *typed, const char *after) {
+            QTest::addRow("page %d: %s", page, typed)
+                << int(page) << QString(typed) << QString(after);
+        };
+        row(Add, "7", "10 | 7 | 7");
+        row(Add, "1", "10 | 10 | 10");
+        row(Add, "1e999", "1e999 | 1e999 | 1e999");
+        row(Sub, "2", "10 | 2 | 2");
+        row(Sub, "1", "10 | 10 | 10");
+        row(Sub, "abc", "10 | 10 | 10");
+        row(Sub, "30abc", "30abc | 30abc | 30abc");
+        row(Compl, "4", "10 | 4 | 4"); // 2 + ? = 2, then 2 - ? = 2 or more
+        row(Compl, "3", "10 | 10 | 10");
+        row(Compl, "&HFFFFFFFFFF", "&HFFFFFFFFFF | &HFFFFFFFFFF | &HFFFFFFFFFF");
+        row(Mult, "3 0", "10 2 | 10 0 | 10 2"); // the first problem ignores the multiplier
+        row(Mult, "10 2", "10 2 | 10 2 | 10 2");
+        row(Mult, "4 -32768", "10 2 | 4 -32768 | 4 2");
+        row(Mult, "3 5", "10 5 | 10 5 | 10 5");
+        row(Div, "4 2", "20 2 | 4 2 | 4 2");
+        row(Div, "19.5 1", "20 2 | 19.5 2 | 19.5 2");
+        row(Div, "3 3", "20 3 | 20 3 | 20 3");
+    }
+
+    void limits()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        const QStringList texts = typed.split(u' ');
+        ScriptedRandom random;
+        DrillSession leaving(rulesOf(page), random), drawing(rulesOf(page), random);
+        const auto textsOf = [](const DrillSession &s) {
+            QStringList shown;
+            for (int i = 0; i < s.limitCount(); ++i)
+                shown << s.limitText(i);
+            return shown.join(u' ');
+        };
+        for (int i = 0; i < texts.size(); ++i) {
+            leaving.setLimitText(i, texts[i]);
+            const bool changed = leaving.leaveLimit(i);
+            QCOMPARE(changed, leaving.limitText(i) != texts[i]);
+            drawing.setLimitText(i, texts[i]);
+        }
+        QStringList seen{textsOf(leaving)};
+        drawing.poseFirstProblem();
+        for (int round = 0; round < 30; ++round) {
+            if (round < 2)
+                seen << textsOf(drawing);
+            const Problem p = drawing.problem();
+            const Drawing kind = round ? Drawing::Next : Drawing::First;
+            if (!admissible(page, p, drawing.limitValues(), kind) || p.first > kLimitCap + 1)
+                QFAIL(toString(p));
+            if (page == Compl) // the two kinds alternate, the addend kind first
+                QCOMPARE(p.kind,
+                         round % 2 ? ProblemKind::MissingSubtrahend : ProblemKind::MissingAddend);
+            QCOMPARE(drawing.check(decimalText(qint64(drawing.rules().expected(p)))),
+                     Verdict::Right);
+        }
+        QCOMPARE(seen.join(u" | "), after);
+    }
+
+    // 100 000 counted checks in one run, right, wrong and empty answers
+    // mixed: the counters and the history agree all along, past any 16-bit
+    // count, and the heap grows by no more than the rows kept (three short
+    // texts, some 200 bytes with the allocator's rounding).
+    void longRun()
+    {
+        const auto heapInUse = [] {
+#if defined(__SANITIZE_ADDRESS__)
+            return qint64(__sanitizer_get_current_allocated_bytes());
+#else
+            return qint64(mallinfo2().uordblks + mallinfo2().hblkhd);
+#endif
+        };
+        ScriptedRandom random;
+        DrillSession s(rulesOf(Add), random);
+        s.poseFirstProblem();
+        const qint64 heapBefore = heapInUse();
+        qint64 right = 0;
+        for (int i = 0; s.given() < 100'000; ++i) {
+            // Every eleventh answer is left empty, every seventh is wrong.
+            const bool empty = i % 11 == 10, wrong = !empty && i % 7 == 6;
+            s.check(empty ? QString()
+                          : decimalText(qint64(s.rules().expected(s.problem())) + wrong));
+            right += !empty && !wrong;
+            QVERIFY(s.right() == right && s.history()->rowCount() == s.given());
+        }
+        QVERIFY(heapInUse() - heapBefore <= 1024 * 1024 + 400 * s.given());
+    }
 };
-
-void TestDrills::drawing_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<Drawing>("drawing");
-    QTest::addColumn<LimitValues>("limits");
-    QTest::addColumn<int>("count");           // of different problems the drawing may pose
-    QTest::addColumn<ProblemKind>("current"); // kind of the problem on the page
-    const auto row = [](const char *name, Page page, Drawing drawing, LimitValues limits, int count,
-                        ProblemKind current = ProblemKind::Single) {
-        QTest::newRow(name) << int(page) << drawing << limits << count << current;
-    };
-    const Drawing first = Drawing::First, next = Drawing::Next;
-    row("addition reaches past 99", Add, next, {200, 0}, 199 * 100);
-    row("addition, tightest", Add, next, {2, 0}, 1);
-    row("addition first keeps below 100", Add, first, {250, 0}, 99 * 99);
-    row("subtraction, limit 10.5 reaches 11", Sub, next, {10.5, 0}, 55);
-    row("subtraction, tightest", Sub, first, {2, 0}, 1);
-    row("addend first, tightest", Compl, first, {4, 0}, 1);
-    row("addend after subtrahend", Compl, next, {50, 0}, 576, kSubtrahend);
-    row("subtrahend after addend", Compl, next, {10, 0}, 55, kAddend);
-    row("subtrahend, tightest", Compl, next, {1, 0}, 1, kAddend);
-    row("multiplication first ignores the multiplier", Mult, first, {50, 5}, 62);
-    row("multiplication", Mult, next, {50, 5}, 56);
-    row("multiplication, tightest", Mult, next, {4, 2}, 1);
-    row("division first", Div, first, {50, 5}, 39);
-    row("division, factors up to 11", Div, next, {500, 30}, 100);
-    row("division, tightest", Div, next, {4, 2}, 1);
-}
-
-void TestDrills::drawing()
-{
-    QFETCH(int, page);
-    QFETCH(Drawing, drawing);
-    QFETCH(LimitValues, limits);
-    QFETCH(int, count);
-    QFETCH(ProblemKind, current);
-    const DrillRules &rules = *kRules[page];
-    const Problem on{0, 0, current};
-    for (int i = 0; i < rules.limits().size(); ++i)
-        QVERIFY(limits[i] >= rules.leastWorkable(drawing, on)[i]);
-
-    // Addition reseeds on every pass after the first problem, division draws
-    // its first problem unseeded, every other drawing seeds once before it starts.
-    const bool everyPass = page == Add && drawing == Drawing::Next;
-    const bool unseeded = page == Div && drawing == Drawing::First;
-    ScriptedRandom random; // a real generator, its clock stopped
-    QHash<std::pair<qint64, qint64>, int> hits;
-    const int samples = std::max(3000, 60 * count);
-    for (int i = 0; i < samples; ++i) {
-        random.draws = 0;
-        random.seedsAtDraw.clear();
-        const Problem p = rules.draw(random, limits, drawing, on);
-        if (!admissible(Page(page), p, limits, drawing))
-            QFAIL(toString(p));
-        QVERIFY(random.draws < 2 * kMaxAttempts); // the bound is for broken generators only
-        ++hits[{p.first, p.second}];
-        const int seeds = unseeded ? 0 : everyPass ? random.draws / 2 : 1;
-        QCOMPARE(random.seedsAtDraw.size(), seeds);
-        QVERIFY(!seeds || random.seedsAtDraw[0] == 0); // before the first attempt
-    }
-    QCOMPARE(hits.size(), count);
-    // Every problem the page may pose comes up about equally often.
-    const auto [least, most] = std::minmax_element(hits.cbegin(), hits.cend());
-    QVERIFY(*least * 3 > samples / count && *most < 3 * samples / count);
-
-    if (count == 1) { // a broken generator still ends with the one problem there is
-        struct : RandomSource
-        {
-            float next() override { return 0.999f; } // never an acceptable attempt
-            void seedFromClock() override {}
-        } stuck;
-        QVERIFY(admissible(Page(page), rules.draw(stuck, limits, drawing, on), limits, drawing));
-    }
-}
-
-void TestDrills::startUpsDiffer()
-{
-    // Start-ups at different clock readings pose different first problems.
-    FakeClock clock;
-    const auto firstProblem = [&clock](quint64 reading) {
-        clock.value = reading;
-        Generator random(clock);
-        return additionRules().draw(random, {50, 0}, Drawing::First, {});
-    };
-    QCOMPARE(firstProblem(1), firstProblem(1));
-    QVERIFY(firstProblem(1) != firstProblem(2));
-}
-
-void TestDrills::checks_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QString>("outcome"); // counters, percentage and the history rows
-    const auto row = [](Page page, const QStringList &answers, const char *outcome) {
-        QTest::addRow("page %d: \"%s\"", page, qPrintable(answers.join(u"\", \"")))
-            << int(page) << answers << QString(outcome);
-    };
-    row(Add, {""}, "0 right 0 wrong 100 %");
-    row(Add, {"5", "", "7"}, "1 right 1 wrong 50 %; 3 + 4 = ; 3 + 4 = 7");
-    row(Add, {"   "}, "0 right 1 wrong  %; 3 + 4 = ");
-    row(Add, {" 7.0abc "}, "1 right 0 wrong 100 %; 3 + 4 =  7.0abc "); // kept as typed
-    row(Add, {"7", "0", "-1"}, "1 right 2 wrong 33 %; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
-    row(Sub, {"11", "7"}, "1 right 1 wrong 50 %; 9 - 2 = ; 9 - 2 = 7");
-    row(Compl, {"17", "7", "17", "7"}, "2 right 2 wrong 50 %");
-    row(Mult, {"13", "42"}, "1 right 1 wrong 50 %");
-    row(Div, {"30", "7"}, "1 right 1 wrong 50 %");
-}
-
-void TestDrills::checks()
-{
-    QFETCH(int, page);
-    QFETCH(QStringList, answers);
-    QFETCH(QString, outcome);
-    // The first problems are 3 + 4, 9 - 2, 5 + ? = 12, 6 * 7 and 35 : 5; after
-    // a right answer come 10 + 20 and 12 - ? = 5.
-    const QList<float> scripts[] = {
-        {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(10, 50, 1), drawFor(20, 50, 1)},
-        {drawFor(9, 50, 1), drawFor(2, 50, 1)},
-        {drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)},
-        {drawFor(6, 99, 2), drawFor(7, 99, 2)},
-        {drawFor(5, 10, 2), drawFor(7, 10, 2)},
-    };
-    ScriptedRandom random(scripts[page]);
-    DrillSession s(*kRules[page], random);
-    s.poseFirstProblem();
-    for (const QString &answer : std::as_const(answers)) {
-        const int draws = random.draws;
-        const Verdict verdict = s.check(answer);
-        QCOMPARE(verdict == Verdict::Ignored, answer.isEmpty());
-        QCOMPARE(random.draws > draws, verdict == Verdict::Right); // wrong keeps the problem
-        if (verdict != Verdict::Ignored)
-            QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
-    }
-    QStringList seen{
-        QStringLiteral("%1 right %2 wrong %3").arg(s.right()).arg(s.wrong()).arg(s.percentText())};
-    for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            cells << s.history()->index(row, column).data().toString();
-        seen << cells.join(u' ');
-    }
-    QCOMPARE(seen.join(u"; "), outcome);
-}
-
-void TestDrills::limits_data()
-{
-    // A limit below its field's minimum gets the minimum when the field is
-    // left; one that admits no problem at all (a stored one) when it comes to
-    // drawing. Huge limits stay as typed and pose big problems.
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("typed"); // the page's limit texts, blank between
-    QTest::addColumn<QString>("after"); // leaving them | or with the first problem | the next
-    const auto row = [](Page page, const char *typed, const char *after) {
-        QTest::addRow("page %d: %s", page, typed) << int(page) << QString(typed) << QString(after);
-    };
-    row(Add, "7", "10 | 7 | 7");
-    row(Add, "1", "10 | 10 | 10");
-    row(Add, "1e999", "1e999 | 1e999 | 1e999");
-    row(Sub, "abc", "10 | 10 | 10");
-    row(Sub, "30abc", "30abc | 30abc | 30abc");
-    row(Compl, "3", "10 | 10 | 10");
-    row(Compl, "&HFFFFFFFFFF", "&HFFFFFFFFFF | &HFFFFFFFFFF | &HFFFFFFFFFF");
-    row(Mult, "3 0", "10 2 | 10 0 | 10 2"); // the first problem ignores the multiplier
-    row(Mult, "10 2", "10 2 | 10 2 | 10 2");
-    row(Div, "4 2", "20 2 | 4 2 | 4 2");
-    row(Div, "19.5 1", "20 2 | 19.5 2 | 19.5 2");
-}
-
-void TestDrills::limits()
-{
-    QFETCH(int, page);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-    const QStringList texts = typed.split(u' ');
-    ScriptedRandom random;
-    DrillSession leaving(*kRules[page], random), drawing(*kRules[page], random);
-    const auto textsOf = [](const DrillSession &s) {
-        QStringList shown;
-        for (int i = 0; i < s.limitCount(); ++i)
-            shown << s.limitText(i);
-        return shown.join(u' ');
-    };
-    for (int i = 0; i < texts.size(); ++i) {
-        leaving.setLimitText(i, texts[i]);
-        const bool changed = leaving.leaveLimit(i);
-        QCOMPARE(changed, leaving.limitText(i) != texts[i]);
-        drawing.setLimitText(i, texts[i]);
-    }
-    QStringList seen{textsOf(leaving)};
-    drawing.poseFirstProblem();
-    for (int round = 0; round < 30; ++round) {
-        if (round < 2)
-            seen << textsOf(drawing);
-        const Problem p = drawing.problem();
-        const Drawing kind = round ? Drawing::Next : Drawing::First;
-        if (!admissible(Page(page), p, drawing.limitValues(), kind) || p.first > kLimitCap + 1)
-            QFAIL(toString(p));
-        if (page == Compl) // the two kinds alternate, the addend kind first
-            QCOMPARE(p.kind, round % 2 ? kSubtrahend : kAddend);
-        QCOMPARE(drawing.check(decimalText(qint64(drawing.rules().expected(p)))), Verdict::Right);
-    }
-    QCOMPARE(seen.join(u" | "), after);
-}
 
 QTEST_GUILESS_MAIN(TestDrills)
 #include "tst_drillsession.moc"

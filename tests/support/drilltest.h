@@ -1,33 +1,28 @@
 #pragma once
 
-#include "core/drillrules.h"
-#include "core/random.h"
+// What the drill tests share: a generator they control, and readable
+// problems in failure messages.
+
+#include "core/drills.h"
 
 #include <QList>
 
 namespace kalkora::test {
 
-// A clock that reads whatever the test sets, and counts how often it is read.
 class FakeClock final : public Clock
 {
 public:
-    quint64 reading() const override
-    {
-        ++reads;
-        return value;
-    }
+    quint64 reading() const override { return value; }
     quint64 value = 0;
-    mutable int reads = 0;
 };
 
-// Plays back a script of numbers, then the ones of a real generator whose
-// clock never moves; counts draws, and records after how many draws each
-// seeding happened.
+// Plays back a script of numbers, then those of a real generator whose clock
+// never moves; counts draws, and records after how many draws each seeding
+// happened.
 class ScriptedRandom final : public RandomSource
 {
 public:
     explicit ScriptedRandom(QList<float> script = {}) : m_script(std::move(script)) {}
-
     float next() override
     {
         ++draws;
@@ -53,14 +48,18 @@ inline float drawFor(qint64 value, double range, double offset)
     return float((double(value) - offset + 0.5) / range);
 }
 
+enum Page { Add, Sub, Compl, Mult, Div };
+inline const DrillRules &rulesOf(int page)
+{
+    return *drillsInTabOrder()[std::size_t(page)];
+}
+
 } // namespace kalkora::test
 
 namespace kalkora {
-// Readable problems in test failure messages.
 inline char *toString(const Problem &p)
 {
-    const QByteArray text = QByteArray::number(p.first) + " ? " + QByteArray::number(p.second) +
-                            " (kind " + QByteArray::number(int(p.kind)) + ")";
-    return qstrdup(text.constData());
+    return qstrdup(QByteArray::number(p.first) + " ? " + QByteArray::number(p.second) + " (kind " +
+                   QByteArray::number(int(p.kind)) + ")");
 }
 } // namespace kalkora

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTableView>
 
 #include <limits>
@@ -24,12 +25,42 @@ namespace {
 // Text fields take text of any length (Qt's own limit is 32 767 characters).
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
+// Measures its sections in the font it draws them in. Qt's own header
+// measures in bold, in case a section is highlighted, and so loads a font
+// that this list never draws.
+class ListHeader final : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int section) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = section;
+        option.text = model()->headerData(section, orientation()).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
 QTableView *createHistory(HistoryModel *model, const Twips &twips, QWidget *parent)
 {
     // A table without row headers rather than a tree: a tree lays out every
     // row again for each one appended, which a child's hour of checks turns
     // into a noticeable pause. Rows here are one fixed height.
     auto *list = new QTableView(parent);
+    auto *header = new ListHeader(Qt::Horizontal, list);
+    list->setHorizontalHeader(header);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // Qt's style would widen the narrow sign columns to its own minimum.
+    header->setMinimumSectionSize(1);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     list->setModel(model);
     list->setShowGrid(false);
     list->setWordWrap(false);
@@ -37,16 +68,6 @@ QTableView *createHistory(HistoryModel *model, const Twips &twips, QWidget *pare
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->verticalHeader()->hide();
-    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-    QHeaderView *header = list->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setHighlightSections(false);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    // Qt's style would widen the narrow sign columns to its own minimum.
-    header->setMinimumSectionSize(1);
     for (int column = 0; column < HistoryModel::ColumnCount; ++column)
         list->setColumnWidth(column, twips.px(kHistoryColumnWidths[column]));
     return list;

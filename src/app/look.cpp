@@ -1,5 +1,6 @@
 #include "app/look.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -50,8 +51,17 @@ constexpr Look kLooks[] = {
 
 QFont pageFont(qreal pointSize, bool bold)
 {
+    // Asked for by name only where it is installed: fontconfig would stand
+    // DejaVu Sans in for a missing "MS Sans Serif", and Qt would load it
+    // beside Liberation Sans for every size, to fill in letters from.
+    static const QStringList families = [] {
+        const QString wanted = QStringLiteral("MS Sans Serif");
+        const QString standIn = QStringLiteral("Liberation Sans");
+        return QFontDatabase::hasFamily(wanted) ? QStringList{wanted, standIn}
+                                                : QStringList{standIn};
+    }();
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

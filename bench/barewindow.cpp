@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floors that start-up is measured against: a Qt Widgets program that
 // shows one empty window of the trainer's size and does nothing else, and,
 // with --text, the same window holding the least a window with words needs:

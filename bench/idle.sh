@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Idle check: once the banner timer has stopped, Kalkora should not wake up at
 # all while nobody touches it. Runs the program in a private desktop session
 # with openbox (scripts/xsession), and counts for 10 s (a) the voluntary

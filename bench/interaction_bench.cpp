@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work behind each key press, without widgets: check -> next problem on
 // every page at its ordinary and at its tightest admissible limits, the
 // text-value reader, and appending history rows to a long history.

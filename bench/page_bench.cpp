@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The same key presses through the real window: the answer typed into a
 // page's field and checked, the page's labels rewritten, and the events that
 // follow (the history list's layout, the repaint) processed, as the event loop

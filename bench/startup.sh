@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: Kalkora against two floors built in the same tree, a
 # bare Qt Widgets window and the least window a person can read (barewindow
 # --text: a menu, a label and a text field), in a private X session. Each run

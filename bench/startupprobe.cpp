@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures one start of a program under an X server: from the fork to the
 // first time the program's top-level window receives its contents (the first
 // XDamage report on it once it is mapped: Qt flushes the whole window at once

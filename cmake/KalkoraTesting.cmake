@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every test runs with the offscreen platform and the C locale, so neither a
 # display nor the user's language can change what it sees.
 set(KALKORA_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C)

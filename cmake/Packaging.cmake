@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everything an installed Kalkora needs besides its binary (which src/app
 # installs): the menu entry, the AppStream metainfo for software centres, the
 # icons, each in its freedesktop.org place, the manual page, and the licence

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays arbitrary sequences of page events against the five drill sessions,
 // the way the window delivers them: typed answers (right ones, wrong ones,
 // any text at all), checks of an empty field, limit fields edited to any text

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for a bounded time, starting from its committed seed
 # corpus (copied, so the run adds nothing to the tree). A finding (a crash, a
 # sanitizer report, a failed check, a hang past 10 s) fails the run.

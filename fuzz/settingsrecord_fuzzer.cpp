@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary file images to the settings record decoder, as start-up
 // reads them from "set.dat", and arbitrary texts to the field encoder, as the
 // end of a run stores the limit fields. Checks that a field is read exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary texts to the text-value reader and checks the properties
 // every caller relies on: it never answers NaN, blanks never matter, a
 // character that cannot continue a number never changes the value, a minus

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One start of the built program in a real desktop session (run under
 # scripts/xsession --wm --a11y), driven by keys from xdotool and read back only
 # through the accessibility bus, as a screen reader reads it: the window

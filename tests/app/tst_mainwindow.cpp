@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window, offscreen: what the pages show and a screen reader is told,
 // the keyboard and the limit fields, start-up, the ways the program ends,
 // and the caret at rest.

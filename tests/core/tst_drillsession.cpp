@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drills: what each page's rules may draw, how a session checks answers
 // and keeps its limits, and how the generator takes its seeds.
 

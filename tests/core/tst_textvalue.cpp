@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What texts stand for: typed numbers and the percentage caption.
 
 #include "core/percentage.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An install and the Debian package hold a program that starts and the files
 # a desktop finds it by: the menu entry that names it, the icon that entry
 # names in every size, the metainfo that launches that entry, all passing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // set.dat: the record's bytes, the limits loaded into the sessions and saved
 // from them, on failing devices and with permissions that bind even root.
 

@@ -52,8 +52,7 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
     m_end->setObjectName(QStringLiteral("mnuEnd"));
 
-    const QScreen *screen = this->screen();
-    const Twips twips(screen ? screen->logicalDotsPerInchY() : 96);
+    const Twips twips(screen()->logicalDotsPerInchY());
     auto *client = new ClientArea(this);
     client->setFixedSize(twips.px(kClientWidth), twips.px(kClientHeight));
     setCentralWidget(client);

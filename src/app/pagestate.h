@@ -18,7 +18,7 @@ class DrillSession;
 struct ControlState
 {
     QString text;        // null: not the page's to set (the answer field, the list)
-    bool visible = true; // the banner while it shows, a sign for its kind of problem
+    bool visible;        // the banner while it shows, a sign for its kind of problem
     QString name;        // accessible name; null: the toolkit's own (a caption's text)
     QString description; // accessible description
 };

@@ -13,7 +13,7 @@ namespace kalkora {
 class Twips
 {
 public:
-    explicit Twips(qreal logicalDpi = 96) : m_dpi(logicalDpi) {}
+    explicit Twips(qreal logicalDpi) : m_dpi(logicalDpi) {}
     int px(int twips) const { return qRound(twips * m_dpi / 1440.0); }
     QRect rect(int left, int top, int width, int height) const
     {

@@ -17,7 +17,7 @@ public:
 
     LimitValues leastWorkable(Drawing, const Problem &) const override
     {
-        return {2, 0}; // 1 + 1
+        return {2}; // 1 + 1
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,

@@ -38,8 +38,8 @@ public:
     LimitValues leastWorkable(Drawing drawing, const Problem &current) const override
     {
         // 2 + ? = 2 is the smallest addend problem (sum 4); 2 - ? = 2 needs a limit of 1.
-        return {completionKindToDraw(drawing, current) == ProblemKind::MissingAddend ? 4.0 : 1.0,
-                0};
+        const bool addend = completionKindToDraw(drawing, current) == ProblemKind::MissingAddend;
+        return {addend ? 4.0 : 1.0};
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing drawing,

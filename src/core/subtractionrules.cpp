@@ -18,7 +18,7 @@ public:
     {
         // Below 2 every attempt gives 1 - 1; a negative limit would pose
         // operands of zero and below.
-        return {2, 0};
+        return {2};
     }
 
     Problem draw(RandomSource &random, const LimitValues &limits, Drawing,

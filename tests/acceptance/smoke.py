@@ -47,7 +47,8 @@ def xdo(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
 
 
-work = tempfile.mkdtemp(prefix="kalkora-smoke-")
+workdir = tempfile.TemporaryDirectory(prefix="kalkora-smoke-")  # removed at exit
+work = workdir.name
 program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=work, env=dict(
     os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8"))
 app = wait_for(lambda: next(a for a in pyatspi.Registry.getDesktop(0)

@@ -8,7 +8,6 @@
 #include "app/exitquestion.h"
 #include "app/tabstrip.h"
 #include "app/trainer.h"
-#include "app/twips.h"
 #include "app/windowplacement.h"
 #include "core/historymodel.h"
 #include "support/drilltest.h"
@@ -88,15 +87,18 @@ private Q_SLOTS:
     void init() { startShown(); }
     void cleanup() { m_run.reset(); }
 
-    // The history columns as wide as the table says (Qt would widen the
-    // narrow ones), in a window of one fixed size.
+    // At 96 dpi: the window's client area of 10 005 x 5 550 twips, in one
+    // fixed size, and the history columns of 700, 300, 700, 300 and 1 440
+    // twips (Qt would widen the narrow ones).
     void layout()
     {
-        const Twips twips(window().screen()->logicalDotsPerInchY());
-        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            QCOMPARE(page(0)->findChild<QTableView *>()->columnWidth(column),
-                     twips.px(kHistoryColumnWidths[column]));
+        QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
+        QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
         QCOMPARE(window().minimumSize(), window().maximumSize());
+        QList<int> widths;
+        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+            widths << page(0)->findChild<QTableView *>()->columnWidth(column);
+        QCOMPARE(widths, QList<int>({47, 20, 47, 20, 96}));
     }
 
     void check_data()
@@ -155,6 +157,8 @@ private Q_SLOTS:
                 const QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(control);
                 QCOMPARE(alert->role(), QAccessible::AlertMessage);
                 QCOMPARE(alert->text(QAccessible::Name), control->property("text").toString());
+                const QColor green(0, 255, 0), red(255, 0, 0);
+                QCOMPARE(control->grab().toImage().pixelColor(1, 1), answer == u"7" ? green : red);
             }
         }
         QCOMPARE(said.join(u"; "), seen);
@@ -374,8 +378,10 @@ private Q_SLOTS:
     {
         QGuiApplication::styleHints()->setCursorFlashTime(500);
         const CaretRest rest(300);
+        QVERIFY(!rest.resting());
         for (const bool click : {false, true}) {
             QTRY_VERIFY(rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 0);
+            QTest::qWait(700); // and stays at rest
             click ? QTest::mouseClick(page(0)->answerField(), Qt::LeftButton)
                   : QTest::keyClick(page(0)->answerField(), Qt::Key_1);
             QVERIFY(!rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 500);
@@ -384,6 +390,25 @@ private Q_SLOTS:
             QTest::qWait(200);
             QVERIFY(!rest.resting());
         }
+    }
+
+    // A file fault is told in a box, under the window's title, when the user
+    // is there to read it; otherwise on standard error alone.
+    void faultsTold()
+    {
+        FileFaultReporter reporter;
+        reporter.saveFailed(u"set.dat: cannot be written"_qs,
+                            FileFaultReporter::Channel::StandardError);
+        QString told;
+        QTimer::singleShot(0, [&told] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            told = box->windowTitle() + u": "_qs + box->text();
+            box->accept();
+        });
+        reporter.loadFailed(u"set.dat: cannot be read"_qs);
+        QCOMPARE(told,
+                 "Kalkora gyakorló: A beállításokat nem sikerült betölteni a set.dat fájlból. "
+                 "A program az alapbeállításokkal indul.");
     }
 };
 

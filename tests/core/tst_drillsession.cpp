@@ -150,12 +150,16 @@ private Q_SLOTS:
             QTest::addRow("page %d: \"%s\"", page, qPrintable(answers.join(u"\", \"")))
                 << int(page) << answers << QString(outcome);
         };
-        row(Add, {""}, "0 right 0 wrong 100 %");
-        row(Add, {"5", "", "7"}, "1 right 1 wrong 50 %; 3 + 4 = ; 3 + 4 = 7");
-        row(Add, {"   "}, "0 right 1 wrong  %; 3 + 4 = ");
-        row(Add, {" 7.0abc "}, "1 right 0 wrong 100 %; 3 + 4 =  7.0abc "); // kept as typed
-        row(Add, {"7", "0", "-1"}, "1 right 2 wrong 33 %; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
-        row(Sub, {"11", "7"}, "1 right 1 wrong 50 %; 9 - 2 = ; 9 - 2 = 7");
+        row(Add, {""}, "0 right 0 wrong 100 %; Szám 1 + Szám 2 = Eredmény");
+        row(Add, {"5", "", "7"},
+            "1 right 1 wrong 50 %; Szám 1 + Szám 2 = Eredmény; 3 + 4 = ; 3 + 4 = 7");
+        row(Add, {"   "}, "0 right 1 wrong  %; Szám 1 + Szám 2 = Eredmény; 3 + 4 = ");
+        row(Add, {" 7.0abc "},
+            "1 right 0 wrong 100 %; Szám 1 + Szám 2 = Eredmény; 3 + 4 =  7.0abc "); // kept as typed
+        row(Add, {"7", "0", "-1"},
+            "1 right 2 wrong 33 %; Szám 1 + Szám 2 = Eredmény; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
+        row(Sub, {"11", "7"},
+            "1 right 1 wrong 50 %; Szám 1 - Szám 2 = Eredmény; 9 - 2 = ; 9 - 2 = 7");
         row(Compl, {"17", "7", "17", "7"}, "2 right 2 wrong 50 %");
         row(Mult, {"13", "42"}, "1 right 1 wrong 50 %");
         row(Div, {"30", "7"}, "1 right 1 wrong 50 %");
@@ -190,10 +194,12 @@ private Q_SLOTS:
                              .arg(s.right())
                              .arg(s.wrong())
                              .arg(s.percentText())};
-        for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
+        for (int row = -1; s.history() && row < s.history()->rowCount(); ++row) { // -1: headers
             QStringList cells;
             for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-                cells << s.history()->index(row, column).data().toString();
+                cells << (row < 0 ? s.history()->headerData(column, Qt::Horizontal)
+                                  : s.history()->index(row, column).data())
+                             .toString();
             seen << cells.join(u' ');
         }
         QCOMPARE(seen.join(u"; "), outcome);

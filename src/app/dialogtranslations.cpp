@@ -1,22 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #include "app/dialogtranslations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace kalkora {
 
-bool installDialogTranslations(QCoreApplication &app)
+DialogTranslations::DialogTranslations()
 {
-    auto *translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_hu"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::instance()->installEventFilter(this);
+    QAccessible::installActivationObserver(this);
+    if (QAccessible::isActive())
+        ensure();
+}
+
+DialogTranslations::~DialogTranslations()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void DialogTranslations::ensure()
+{
+    static const bool loaded = [] {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QStringLiteral("qtbase_hu"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return QCoreApplication::installTranslator(translator);
         delete translator;
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    }();
+    Q_UNUSED(loaded)
+}
+
+void DialogTranslations::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        ensure();
+}
+
+bool DialogTranslations::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu)
+        ensure();
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace kalkora

@@ -1,14 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #pragma once
 
-class QCoreApplication;
+#include <QAccessible>
+#include <QObject>
 
 namespace kalkora {
 
-// Qt's own Hungarian texts for the standard buttons ("Igen", "Nem"), whatever
-// the user's language: the whole program speaks Hungarian. False when the
-// translation is not installed; the buttons then keep Qt's English texts.
-bool installDialogTranslations(QCoreApplication &app);
+// Qt's own Hungarian texts, whatever the user's language: the whole program
+// speaks Hungarian. They name the buttons of a message box ("Igen", "Nem"),
+// the text fields' context menu and the actions a screen reader is offered,
+// none of which start-up shows; so they are loaded when one of them is first
+// about to show. Where Qt's translations are not installed the texts stay
+// Qt's English ones.
+class DialogTranslations final : public QObject, public QAccessible::ActivationObserver
+{
+public:
+    // Watches the application for the first context menu or screen reader.
+    DialogTranslations();
+    ~DialogTranslations() override;
+
+    // Loads the translation now, once; before any message box is made.
+    static void ensure();
+
+    void accessibilityActiveChanged(bool active) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 } // namespace kalkora

@@ -3,6 +3,7 @@
 #include "app/drillpage.h"
 
 #include "app/banneralert.h"
+#include "app/historylist.h"
 #include "app/look.h"
 #include "app/pagestate.h"
 #include "app/twips.h"
@@ -16,9 +17,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionHeader>
 #include <QTableView>
 
+#include <algorithm>
 #include <limits>
 
 namespace kalkora {
@@ -27,59 +28,11 @@ namespace {
 // Text fields take text of any length (Qt's own limit is 32 767 characters).
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
-// Measures its sections in the font it draws them in. Qt's own header
-// measures in bold, in case a section is highlighted, and so loads a font
-// that this list never draws.
-class ListHeader final : public QHeaderView
-{
-public:
-    using QHeaderView::QHeaderView;
-
-protected:
-    QSize sectionSizeFromContents(int section) const override
-    {
-        QStyleOptionHeader option;
-        initStyleOption(&option);
-        option.section = section;
-        option.text = model()->headerData(section, orientation()).toString();
-        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
-    }
-};
-
-QTableView *createHistory(HistoryModel *model, const Twips &twips, QWidget *parent)
-{
-    // A table without row headers rather than a tree: a tree lays out every
-    // row again for each one appended, which a child's hour of checks turns
-    // into a noticeable pause. Rows here are one fixed height.
-    auto *list = new QTableView(parent);
-    auto *header = new ListHeader(Qt::Horizontal, list);
-    list->setHorizontalHeader(header);
-    header->setHighlightSections(false);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    // Qt's style would widen the narrow sign columns to its own minimum.
-    header->setMinimumSectionSize(1);
-    list->verticalHeader()->hide();
-    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-    list->setModel(model);
-    list->setShowGrid(false);
-    list->setWordWrap(false);
-    list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-        list->setColumnWidth(column, twips.px(kHistoryColumnWidths[column]));
-    return list;
-}
-
 } // namespace
 
 DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips &twips,
                      QWidget *parent)
-    : QWidget(parent), m_table(table), m_session(session)
+    : QWidget(parent), m_table(table), m_session(session), m_twips(twips)
 {
     setAccessibleName(table.tabCaption.toString());
     m_limits.resize(session.limitCount());
@@ -129,8 +82,15 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         m_button = button;
         return button;
     }
-    case Role::History:
-        return createHistory(m_session.history(), twips, this);
+    case Role::History: {
+        // A screen reader is shown the list itself from the start.
+        if (QAccessible::isActive())
+            return createHistoryList(m_session.history(), twips, this);
+        auto *picture = new HistoryPicture(m_session.history(), twips, this);
+        connect(picture, &HistoryPicture::needed, this, &DrillPage::showHistoryList,
+                Qt::QueuedConnection);
+        return picture;
+    }
     default:
         break;
     }
@@ -141,6 +101,26 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         makeAlert(label);
     }
     return label;
+}
+
+void DrillPage::showHistoryList()
+{
+    const auto at = std::find_if(m_controls.begin(), m_controls.end(), [](QWidget *control) {
+        return qobject_cast<HistoryPicture *>(control);
+    });
+    if (at == m_controls.end())
+        return;
+    QWidget *picture = *at;
+    QTableView *list = createHistoryList(m_session.history(), m_twips, this);
+    list->setObjectName(picture->objectName());
+    list->setGeometry(picture->geometry());
+    list->setAccessibleName(picture->accessibleName());
+    setTabOrder(picture, list); // its place in the keyboard order
+    list->show();
+    if (picture->hasFocus())
+        list->setFocus(Qt::OtherFocusReason);
+    *at = list;
+    delete picture;
 }
 
 QList<std::pair<int, QWidget *>> DrillPage::focusables() const

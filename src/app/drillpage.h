@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/pagetable.h"
+#include "app/twips.h"
 
 #include <QList>
 #include <QWidget>
@@ -16,7 +17,6 @@ class QLineEdit;
 namespace kalkora {
 
 class DrillSession;
-class Twips;
 
 // One drill page, built from its table: the controls, their places and looks
 // come from the PageTable, everything they show from the page's DrillSession.
@@ -41,6 +41,8 @@ public:
 
     // Brings every control in line with the session.
     void showState();
+    // The history list in place of its picture (see HistoryPicture).
+    void showHistoryList();
 
 Q_SIGNALS:
     // A non-empty answer was judged.
@@ -58,6 +60,7 @@ private:
 
     const PageTable &m_table;
     DrillSession &m_session;
+    const Twips m_twips;
     QList<QWidget *> m_controls; // by table row
     QLineEdit *m_answer = nullptr;
     QAbstractButton *m_button = nullptr;

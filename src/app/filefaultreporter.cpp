@@ -2,6 +2,7 @@
 
 #include "app/filefaultreporter.h"
 
+#include "app/dialogtranslations.h"
 #include "app/wording.h"
 
 #include <QMessageBox>
@@ -31,6 +32,7 @@ void FileFaultReporter::report(const QString &plain, const QString &detail, Chan
     std::fflush(stderr);
     if (channel != Channel::Box)
         return;
+    DialogTranslations::ensure();
     QMessageBox box(QMessageBox::Warning, kWindowTitle.toString(), plain, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     // No display name: Qt would add it to every window title, and the exit
     // question's title is " Kilépés " alone.
     QApplication::setApplicationName(QStringLiteral("kalkora"));
-    kalkora::installDialogTranslations(app);
+    const kalkora::DialogTranslations dialogTranslations;
     // Left alone, the program must not wake the computer: no blinking caret.
     const kalkora::CaretRest caretRest;
 

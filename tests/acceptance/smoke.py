@@ -43,13 +43,12 @@ def find(node, role, prefix=""):  # the first showing descendant
     return None
 
 
-def xdo(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
 
 workdir = tempfile.TemporaryDirectory(prefix="kalkora-smoke-")  # removed at exit
-work = workdir.name
-program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=work, env=dict(
+program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=workdir.name, env=dict(
     os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8"))
 app = wait_for(lambda: next(a for a in pyatspi.Registry.getDesktop(0)
                             if a is not None and a.get_process_id() == program.pid), "the program")
@@ -58,17 +57,17 @@ frame = wait_for(lambda: find(app, pyatspi.ROLE_FRAME), "the main window")
 wait_for(lambda: frame.getState().contains(pyatspi.STATE_ACTIVE) or None, "an active window")
 check(frame.name == "Kalkora gyakorló", f"caption {frame.name!r}")
 
-window = xdo("search", "--pid", str(program.pid), "--onlyvisible", "--name", "Kalkora").split()[0]
-inner = dict(line.strip().split(": ", 1) for line in subprocess.run(
-    ["xwininfo", "-id", window], capture_output=True, text=True).stdout.splitlines() if ": " in line)
-extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], capture_output=True,
-                         text=True).stdout.split("=")[1]
-left, right, top, bottom = (int(e) for e in extents.split(","))
-screen = [int(n) for n in xdo("getdisplaygeometry").split()]
-for start, size, before, after, whole in (("Absolute upper-left X", "Width", left, right, screen[0]),
-                                          ("Absolute upper-left Y", "Height", top, bottom, screen[1])):
-    gap = 2 * (int(inner[start]) - before) + int(inner[size]) + before + after - whole
-    check(abs(gap) <= 1, f"not centred by the frame: {gap} px off along {start}")
+window = run("xdotool", "search", "--pid", str(program.pid), "--onlyvisible", "--name", "K").split()[0]
+inner = dict(line.strip().split(": ", 1) for line in run("xwininfo", "-id", window).splitlines()
+             if ": " in line)
+left, right, top, bottom = map(int, run("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[1]
+                               .split(","))
+screen = run("xdotool", "getdisplaygeometry").split()
+for axis, size, before, after, whole in (("X", "Width", left, right, screen[0]),
+                                         ("Y", "Height", top, bottom, screen[1])):
+    gap = 2 * (int(inner[f"Absolute upper-left {axis}"]) - before) + int(inner[size]) + before \
+        + after - int(whole)
+    check(abs(gap) <= 1, f"not centred by the frame: {gap} px off along {axis}")
 
 shown = []
 pyatspi.Registry.registerEventListener(lambda e: shown.append((time.monotonic(), e.source.name))
@@ -76,13 +75,13 @@ pyatspi.Registry.registerEventListener(lambda e: shown.append((time.monotonic(),
                                        else None, "object:state-changed:showing")
 page = find(frame, pyatspi.ROLE_FILLER, "Összeadás")
 number = lambda name: int(find(page, pyatspi.ROLE_LABEL, name + ": ").name.split(": ")[1])  # noqa
-xdo("key", "--delay", "30", "Tab", "Tab")  # from the tab strip, past the button
+run("xdotool", "key", "--delay", "30", "Tab", "Tab")  # from the tab strip, past the button
 field = find(page, pyatspi.ROLE_TEXT, "Válasz")
 wait_for(lambda: field.getState().contains(pyatspi.STATE_FOCUSED) or None, "the answer field")
 total = number("Első szám") + number("Második szám")
 for typed, counter in ((total + 1, "Hibás válasz: 1"), (total, "Jó válasz: 1")):
-    xdo("type", "--delay", "30", str(typed))
-    xdo("key", "Return")
+    run("xdotool", "type", "--delay", "30", str(typed))
+    run("xdotool", "key", "Return")
     wait_for(lambda: find(page, pyatspi.ROLE_LABEL, counter), counter)
 # The right answer came while the wrong one's banner was still up: announced
 # anew, and the banner stays three seconds from then on.
@@ -91,17 +90,17 @@ check([name for _, name in shown] == [WRONG, RIGHT], f"announced {shown}")
 wait_for(lambda: None if find(page, pyatspi.ROLE_ALERT) else True, "the banner to hide", 6)
 check(2.5 < time.monotonic() - shown[-1][0] < 4.5, "the banner's three seconds")
 
-xdo("key", "alt+b")
+run("xdotool", "key", "alt+b")
 box = wait_for(lambda: next(c for c in app if c.name == " Kilépés " and find(c, pyatspi.ROLE_LABEL)),
                "the exit question")
 check(find(box, pyatspi.ROLE_LABEL, "Biztos").name.strip() == "Biztos hogy Befejezed?", "question")
-check(find(box, pyatspi.ROLE_PUSH_BUTTON, "Igen") and find(box, pyatspi.ROLE_PUSH_BUTTON, "Nem"),
-      "the buttons Igen and Nem")
-xdo("key", "Escape")
+buttons = lambda: find(box, pyatspi.ROLE_PUSH_BUTTON, "Igen") and find(box, pyatspi.ROLE_PUSH_BUTTON, "Nem")  # noqa
+check(buttons(), "the buttons Igen and Nem")
+run("xdotool", "key", "Escape")
 time.sleep(0.5)
-check(find(box, pyatspi.ROLE_PUSH_BUTTON, "Igen") and program.poll() is None, "Esc answered")
-xdo("key", "Return")  # Yes, the default
+check(buttons() and program.poll() is None, "Esc answered")
+run("xdotool", "key", "Return")  # Yes, the default
 check(program.wait(10) == 0, "exit code after Yes")
-with open(os.path.join(work, "set.dat"), "rb") as f:
+with open(os.path.join(workdir.name, "set.dat"), "rb") as f:
     check(struct.unpack("<7h", f.read()) == (50, 50, 50, 50, 5, 50, 5), "set.dat after Yes")
 print("PASS: window, checks, banners, exit question, set.dat")

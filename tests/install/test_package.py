@@ -4,10 +4,9 @@
 # names in every size, the metainfo that launches that entry, all passing
 # their validators; the package holds what the install holds, under the
 # project's version (its change log's too), with the program's dependencies,
-# and lintian finds no error in it. As root in CI the package is also
-# installed with dpkg, started and purged.
+# and lintian finds no error in it.
 # usage: test_package.py <build folder> <version>
-import configparser, glob, gzip, os, re, struct, subprocess, sys, tempfile
+import glob, gzip, os, re, subprocess, sys, tempfile
 
 BUILD, VERSION = sys.argv[1], sys.argv[2]
 
@@ -39,13 +38,11 @@ with tempfile.TemporaryDirectory() as work:
     [metainfo] = glob.glob(f"{root}/usr/share/metainfo/*.metainfo.xml")
     run("desktop-file-validate", desktop)
     run("appstreamcli", "validate", "--no-net", metainfo)
-    entry = configparser.ConfigParser(interpolation=None)
-    entry.read(desktop, encoding="utf-8")
-    exec_, icon = entry["Desktop Entry"]["Exec"], entry["Desktop Entry"]["Icon"]
-    check(os.path.exists(f"{root}/usr/share/icons/hicolor/scalable/apps/{icon}.svg"), "no SVG icon")
-    for size in (16, 32):
-        with open(f"{root}/usr/share/icons/hicolor/{size}x{size}/apps/{icon}.png", "rb") as png:
-            check(struct.unpack(">II", png.read(24)[16:]) == (size, size), f"{size} px icon")
+    with open(desktop, encoding="utf-8") as f:
+        exec_, icon = re.findall(r"^(?:Exec|Icon)=(\S+)", f.read(), re.M)
+    # The icon in each size it comes in (lintian checks the sizes below).
+    for size in ("16x16/apps/kalkora.png", "32x32/apps/kalkora.png", "scalable/apps/kalkora.svg"):
+        check(os.path.exists(f"{root}/usr/share/icons/hicolor/{size.replace('kalkora', icon)}"), size)
     with open(metainfo, encoding="utf-8") as f:
         info = f.read()
     check(f'<launchable type="desktop-id">{os.path.basename(desktop)}</launchable>' in info,
@@ -66,13 +63,4 @@ with tempfile.TemporaryDirectory() as work:
     run("dpkg-deb", "-x", deb, f"{work}/unpacked")
     packaged = files(f"{work}/unpacked")
     check(packaged == files(root), "the package holds other files than the install")
-    if os.environ.get("CI") == "true" and os.geteuid() == 0:
-        run("dpkg", "-i", deb)
-        try:
-            check(all(os.path.exists(f"/{f}") for f in packaged), "dpkg did not install every file")
-            os.mkdir(f"{work}/system")
-            starts(f"/usr/bin/{exec_}", f"{work}/system")
-        finally:
-            run("dpkg", "-P", "kalkora")
-        check(not os.path.exists(f"/usr/bin/{exec_}"), "dpkg -P left the program behind")
 print("PASS: install and package")

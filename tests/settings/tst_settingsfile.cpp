@@ -25,25 +25,16 @@ namespace {
 // the 20, the commit fails, writing in place fails.
 enum Fault { ReadBreaks = 1, NoTemporary = 2, ShortWrite = 4, NoCommit = 8, NoInPlace = 16 };
 
-template <typename Device> struct Faulty final : Device
-{
+template <typename Device> struct Faulty final : Device {
     static constexpr bool kReplacement = std::is_same_v<Device, QSaveFile>;
     Faulty(const QString &path, int faults) : Device(path), f(faults) {}
-    using Device::open;
-    bool open(QIODevice::OpenMode mode) override
-    {
-        return !(kReplacement && f & NoTemporary) && Device::open(mode);
-    }
-    qint64 readData(char *data, qint64 len) override
-    {
+    qint64 readData(char *data, qint64 len) override {
         return f & ReadBreaks ? -1 : Device::readData(data, len);
     }
     // What passes reaches the file: committing a replacement after a short
     // write would put a torn record in place.
-    qint64 writeData(const char *data, qint64 len) override
-    {
-        if (!kReplacement && f & NoInPlace)
-            return -1;
+    qint64 writeData(const char *data, qint64 len) override {
+        if (!kReplacement && f & NoInPlace) return -1;
         return Device::writeData(data,
                                  kReplacement && f & ShortWrite ? std::min<qint64>(len, 9) : len);
     }
@@ -51,16 +42,15 @@ template <typename Device> struct Faulty final : Device
 };
 
 // The devices with those faults, counting the saves that reach the disk.
-struct Devices final : SettingsDevices
-{
+struct Devices final : SettingsDevices {
     explicit Devices(int faults = 0) : f(faults) {}
-    std::unique_ptr<QFile> file(const QString &path) const override
-    {
+    std::unique_ptr<QFile> file(const QString &path) const override {
         return std::make_unique<Faulty<QFile>>(path, f);
     }
-    std::unique_ptr<QSaveFile> replacement(const QString &path) const override
-    {
+    std::unique_ptr<QSaveFile> replacement(const QString &path) const override {
         ++saves;
+        if (f & NoTemporary) // beside a folder that is not there
+            return SettingsDevices::replacement(u"/nonexistent/set.dat"_qs);
         return std::make_unique<Faulty<QSaveFile>>(path, f);
     }
     // Uncommitted, the replacement drops its temporary file, as a failed rename does.
@@ -74,8 +64,7 @@ const QByteArray kOld = QByteArray::fromHex("0100 0200 0300 0400 0500 0600 0700"
 const QStringList kNewTexts = {"10", "20", "30", "40", "-3", "7.5", "6.5"};
 const QByteArray kNew = QByteArray::fromHex("0A00 1400 1E00 2800 FDFF 0800 0600") + kTail;
 
-QByteArray contentOf(const QString &path)
-{
+QByteArray contentOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
 }
@@ -88,8 +77,7 @@ class TestSettingsFile : public QObject
     QTemporaryDir m_dir;
     const QString m_path = m_dir.filePath(QStringLiteral("set.dat"));
 
-    void writeOld(QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
-    {
+    void writeOld(QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
         QFile old(m_path);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size());
         QVERIFY(old.setPermissions(permissions));
@@ -99,25 +87,18 @@ private Q_SLOTS:
     // Root reads and writes past any permission bit; without these two
     // capabilities it is bound by them, as everybody else is. They go from
     // the permitted set too, which access(2) consults for root.
-    void initTestCase()
-    {
+    void initTestCase() {
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct caps[2] = {};
         QCOMPARE(syscall(SYS_capget, &header, caps), 0);
-        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
-            caps[cap / 32].effective &= ~(1u << (cap % 32));
-            caps[cap / 32].permitted &= ~(1u << (cap % 32));
-        }
+        const quint32 bypass = 1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH; // both below 32
+        caps[0].effective &= ~bypass;
+        caps[0].permitted &= ~bypass;
         QCOMPARE(syscall(SYS_capset, &header, caps), 0);
     }
-    void cleanup()
-    {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-        QFile::remove(m_path);
-    }
+    void cleanup() { QFile::remove(m_path); }
 
-    void loadAndSave_data()
-    {
+    void loadAndSave_data() {
         QTest::addColumn<QByteArray>("content"); // null: no file
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<QString>("typed");
@@ -142,8 +123,7 @@ private Q_SLOTS:
     // changes nothing in the file, but a missing file is made, empty. Saving
     // writes the sessions' limits as whole numbers into the record, and a
     // second save of the same limits writes nothing.
-    void loadAndSave()
-    {
+    void loadAndSave() {
         QFETCH(QByteArray, content);
         QFETCH(QString, loaded);
         QFETCH(QString, typed);
@@ -171,8 +151,7 @@ private Q_SLOTS:
         QCOMPARE(contentOf(m_path).toHex(' '), saved.toHex(' '));
     }
 
-    void failingDisk_data()
-    {
+    void failingDisk_data() {
         QTest::addColumn<QFile::Permissions>("file"); // none: no file
         QTest::addColumn<bool>("folderWritable");
         QTest::addColumn<int>("faults");
@@ -189,15 +168,13 @@ private Q_SLOTS:
         QTest::newRow("read-only folder: saved in place") << rw << false << 0 << true << true;
         QTest::newRow("read-only folder, no file") << none << false << 0 << false << false;
     }
-    void failingDisk()
-    {
+    void failingDisk() {
         QFETCH(QFile::Permissions, file);
         QFETCH(bool, folderWritable);
         QFETCH(int, faults);
         QFETCH(bool, readWorks);
         QFETCH(bool, saved);
-        if (file)
-            writeOld(file);
+        if (file) writeOld(file);
         const QFile::Permissions folder = QFile::permissions(m_dir.path());
         if (!folderWritable)
             QVERIFY(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void layout() {
         QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
         QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
+        QCOMPARE(window().tabStrip()->tabBar()->geometry(), QRect(0, 0, 661, 35));
         QCOMPARE(window().minimumSize(), window().maximumSize());
         const QImage picture = window().grab().toImage();
         QVERIFY(!page(0)->findChild<QTableView *>());

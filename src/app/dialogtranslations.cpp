@@ -10,40 +10,47 @@ namespace kalkora {
 
 DialogTranslations::DialogTranslations()
 {
+    s_current = this;
     QCoreApplication::instance()->installEventFilter(this);
     QAccessible::installActivationObserver(this);
     if (QAccessible::isActive())
-        ensure();
+        load();
 }
 
 DialogTranslations::~DialogTranslations()
 {
     QAccessible::removeActivationObserver(this);
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    s_current = nullptr;
 }
 
 void DialogTranslations::ensure()
 {
-    static const bool loaded = [] {
-        auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QStringLiteral("qtbase_hu"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            return QCoreApplication::installTranslator(translator);
-        delete translator;
-        return false;
-    }();
-    Q_UNUSED(loaded)
+    if (s_current)
+        s_current->load();
+}
+
+void DialogTranslations::load()
+{
+    if (m_translator)
+        return;
+    m_translator = std::make_unique<QTranslator>();
+    if (m_translator->load(QStringLiteral("qtbase_hu"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_translator.get());
 }
 
 void DialogTranslations::accessibilityActiveChanged(bool active)
 {
     if (active)
-        ensure();
+        load();
 }
 
 bool DialogTranslations::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu)
-        ensure();
+        load();
     return QObject::eventFilter(watched, event);
 }
 

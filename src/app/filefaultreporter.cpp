@@ -2,7 +2,6 @@
 
 #include "app/filefaultreporter.h"
 
-#include "app/dialogtranslations.h"
 #include "app/wording.h"
 
 #include <QMessageBox>
@@ -32,7 +31,6 @@ void FileFaultReporter::report(const QString &plain, const QString &detail, Chan
     std::fflush(stderr);
     if (channel != Channel::Box)
         return;
-    DialogTranslations::ensure();
     QMessageBox box(QMessageBox::Warning, kWindowTitle.toString(), plain, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -100,11 +100,15 @@ private Q_SLOTS:
         QVERIFY(window().grab().toImage() == picture);
     }
 
-    // Qt's own texts are Hungarian where they show: in a field's context menu
-    // (first: a box asks for them too). A file fault is told in a box, under
-    // the window's title, when the user is there to read it; otherwise on
-    // standard error alone.
+    // Qt's own texts are Hungarian where they show, whichever needs them
+    // first: the exit question's buttons, a field's context menu. A file fault is told in a box,
+    // under the window's title, when the user is there to read it; otherwise on standard error
+    // alone.
     void told() {
+        { // the exit question is the first to need them
+            const DialogTranslations first;
+            QCOMPARE(ExitQuestion::createBox(&window())->button(QMessageBox::Yes)->text(), "&Igen");
+        }
         const DialogTranslations translations;
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(front(0)->answerField(), &event);

@@ -63,11 +63,14 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
     std::optional<Run> m_run;
+    bool m_activates = true; // once it did not, the next tests fail at once
 
     void startShown(const QByteArray &initial = kOld, const QList<float> &script = {}) {
+        QVERIFY2(m_activates, "the window did not become active in an earlier test");
         m_run.emplace(initial, script);
         window().show();
-        QVERIFY(m_run->made && QTest::qWaitForWindowActive(&window()));
+        m_activates = m_run->made && QTest::qWaitForWindowActive(&window());
+        QVERIFY(m_activates);
     }
     MainWindow &window() { return m_run->trainer->window(); }
     DrillPage *page(int index) { return window().page(index); }
@@ -109,7 +112,9 @@ private Q_SLOTS:
             const DialogTranslations first;
             QCOMPARE(ExitQuestion::createBox(&window())->button(QMessageBox::Yes)->text(), "&Igen");
         }
-        const DialogTranslations translations;
+        const DialogTranslations translations; // and not loaded for anything else
+        QTest::keyClick(front(0)->answerField(), Qt::Key_1);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), "&Undo");
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(front(0)->answerField(), &event);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

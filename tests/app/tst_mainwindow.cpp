@@ -31,16 +31,16 @@ const QByteArray kOld = QByteArray::fromHex("0B00 0C00 0D00 0E00 0300 1500 0400"
 struct Run final : FileFaultReporter {
     Run(const QByteArray &initial, QList<float> script) : random(std::move(script)) {
         if (QFile file(path); initial.isNull())
-            made = QDir(dir.path()).mkdir(u"set.dat"_qs);
+            made = QDir(dir.path()).mkdir(u"set.dat"_s);
         else
             made = file.open(QIODevice::WriteOnly) && file.write(initial) == initial.size();
         trainer.emplace(random, settings, *this, question); // start-up
     }
     void report(const QString &plain, const QString &detail, Channel channel) override {
-        reports << (channel == Channel::Box ? u"box: "_qs : u"stderr: "_qs) + plain + u' ' + detail;
+        reports << (channel == Channel::Box ? u"box: "_s : u"stderr: "_s) + plain + u' ' + detail;
     }
     QTemporaryDir dir;
-    QString path = dir.filePath(u"set.dat"_qs);
+    QString path = dir.filePath(u"set.dat"_s);
     bool made = false;
     QStringList reports;
     ScriptedRandom random;
@@ -121,10 +121,10 @@ private Q_SLOTS:
         QString told;
         QTimer::singleShot(0, [&told] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            told = box->windowTitle() + u": "_qs + box->text();
+            told = box->windowTitle() + u": "_s + box->text();
             box->accept();
         });
-        FileFaultReporter().loadFailed(u"set.dat: cannot be read"_qs);
+        FileFaultReporter().loadFailed(u"set.dat: cannot be read"_s);
         QCOMPARE(told,
                  "Kalkora gyakorló: A beállításokat nem sikerült betölteni a set.dat fájlból. "
                  "A program az alapbeállításokkal indul.");
@@ -171,7 +171,7 @@ private Q_SLOTS:
             QStringList told{control->accessibleName(), control->accessibleDescription()};
             told.removeAll(QString());
             const QString text = control->property("text").toString() +
-                                 (told.isEmpty() ? u""_qs : u" ["_qs + told.join(u": ") + u']');
+                                 (told.isEmpty() ? u""_s : u" ["_s + told.join(u": ") + u']');
             if (!control->isHidden() && role != Role::Caption && role != Role::CaptionAfter &&
                 role != Role::CheckButton)
                 said << text.trimmed();
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QList<QLineEdit *> limits;
         for (int p = 0; p < 5; ++p)
             for (int limit = 0; limit < page(p)->session().limitCount(); ++limit)
-                paste(limits.emplaceBack(page(p)->limitField(limit)), u"1"_qs);
+                paste(limits.emplaceBack(page(p)->limitField(limit)), u"1"_s);
         QWidget *start = fromLimit ? page(from)->limitField(0) : page(from)->answerField();
         front(from, start);
         QTabBar *tabs = window().tabStrip()->tabBar();
@@ -226,13 +226,13 @@ private Q_SLOTS:
         }
         QCOMPARE(window().tabStrip()->currentIndex(), to);
         QCOMPARE(QApplication::focusWidget(), tabs);
-        for (const QLineEdit *limit : std::as_const(limits)) QCOMPARE(limit->text(), u"1"_qs);
+        for (const QLineEdit *limit : std::as_const(limits)) QCOMPARE(limit->text(), u"1"_s);
         const char *orders[] = {"Command1 txEredmeny ListView1 txMaxPlusz |",
                                 "cmdKivonas txKEredmeny ListView2 txKivMax |",
                                 "txPEredmeny cmdPotlas txPotlasMax |",
                                 "txSzEredmeny cmdSzNezzuk txMaxSz txMaxSzorzo |",
                                 "txMaxOszto txMaxO cmdONezzuk txOEredmeny |"};
-        tabs->setObjectName(u"|"_qs);
+        tabs->setObjectName(u"|"_s);
         QStringList visited;
         do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -262,8 +262,8 @@ private Q_SLOTS:
         QFETCH(QString, left);
         QLineEdit *field = page(index)->limitField(limit);
         front(index, field);
-        paste(field, u"1"_qs);
-        QCOMPARE(field->text(), u"1"_qs); // typing alone applies nothing
+        paste(field, u"1"_s);
+        QCOMPARE(field->text(), u"1"_s); // typing alone applies nothing
         if (reason == Qt::MenuBarFocusReason)
             QTest::keyClick(field, Qt::Key_Alt);
         else
@@ -301,7 +301,7 @@ private Q_SLOTS:
         QStringList seen;
         for (int p = 0; p < 5; ++p) {
             const DrillSession &s = m_run->trainer->drills().session(p);
-            seen << problemText(s.problem()) + u" |"_qs;
+            seen << problemText(s.problem()) + u" |"_s;
             for (int limit = 0; limit < s.limitCount(); ++limit) seen << s.limitText(limit);
         }
         QCOMPARE(seen.join(u' '),
@@ -339,7 +339,7 @@ private Q_SLOTS:
         if (folder) startShown(QByteArray());
         QLineEdit *field = page(0)->limitField(0);
         front(0, field);
-        paste(field, u"3"_qs);
+        paste(field, u"3"_s);
         if (ending == Yes || ending == No) m_run->question.presetAnswer(ending == Yes);
         if (ending == CloseWhileAsking) // the question is withdrawn, as No
             QTimer::singleShot(0, &window(), [this] { window().close(); });
@@ -355,9 +355,9 @@ private Q_SLOTS:
         QCOMPARE(file.readAll(), folder ? "" : ending == No ? kOld : typed);
         const QString reports = m_run->reports.join(u'\n');
         QCOMPARE(reports.count(m_run->path), folder ? 2 : 0);
-        QVERIFY(!folder || reports.contains(u"box: A beállításokat nem sikerült betölteni"_qs));
-        QVERIFY(!folder || reports.contains((ending == Yes ? u"box"_qs : u"stderr"_qs) +
-                                            u": A beállításokat nem sikerült elmenteni"_qs));
+        QVERIFY(!folder || reports.contains(u"box: A beállításokat nem sikerült betölteni"_s));
+        QVERIFY(!folder || reports.contains((ending == Yes ? u"box"_s : u"stderr"_s) +
+                                            u": A beállításokat nem sikerült elmenteni"_s));
     }
 
     // With nobody typing or clicking the caret rests: its blinking stops

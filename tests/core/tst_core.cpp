@@ -163,7 +163,7 @@ private Q_SLOTS:
             if (verdict != Verdict::Ignored)
                 QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
         }
-        QStringList seen{u"%1 right %2 wrong "_qs.arg(s.right()).arg(s.wrong()) + s.percentText()};
+        QStringList seen{u"%1 right %2 wrong "_s.arg(s.right()).arg(s.wrong()) + s.percentText()};
         for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
             QStringList cells;
             for (int column = 0; column < HistoryModel::ColumnCount; ++column)
@@ -171,8 +171,8 @@ private Q_SLOTS:
             seen << cells.join(u' ');
         }
         QCOMPARE(seen.join(u"; "), outcome);
-        const QStringList headers{u"Szám 1"_qs, s.rules().historySign(), u"Szám 2"_qs, u"="_qs,
-                                  u"Eredmény"_qs};
+        const QStringList headers{u"Szám 1"_s, s.rules().historySign(), u"Szám 2"_s, u"="_s,
+                                  u"Eredmény"_s};
         for (int column = 0; s.history() && column < HistoryModel::ColumnCount; ++column)
             QCOMPARE(s.history()->headerData(column, Qt::Horizontal).toString(), headers[column]);
     }

@@ -50,7 +50,7 @@ struct Devices final : SettingsDevices {
     std::unique_ptr<QSaveFile> replacement(const QString &path) const override {
         ++saves;
         if (f & NoTemporary) // beside a folder that is not there
-            return SettingsDevices::replacement(u"/nonexistent/set.dat"_qs);
+            return SettingsDevices::replacement(u"/nonexistent/set.dat"_s);
         return std::make_unique<Faulty<QSaveFile>>(path, f);
     }
     // Uncommitted, the replacement drops its temporary file, as a failed rename does.

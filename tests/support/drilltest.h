@@ -8,6 +8,9 @@
 #include "core/drills.h"
 
 #include <QList>
+#include <QString>
+
+using namespace Qt::StringLiterals;
 
 namespace kalkora::test {
 
@@ -47,7 +50,7 @@ inline const DrillRules &rulesOf(int page) { return *drillsInTabOrder()[std::siz
 
 namespace kalkora {
 inline QString problemText(const Problem &p) {
-    return u"%1 ? %2 (kind %3)"_qs.arg(p.first).arg(p.second).arg(int(p.kind));
+    return u"%1 ? %2 (kind %3)"_s.arg(p.first).arg(p.second).arg(int(p.kind));
 }
 inline char *toString(const Problem &p) { return qstrdup(qPrintable(problemText(p))); }
 } // namespace kalkora

@@ -4,22 +4,19 @@
 
 #include "app/banneralert.h"
 #include "app/historylist.h"
+#include "app/limitfield.h"
 #include "app/look.h"
 #include "app/pagestate.h"
 #include "app/twips.h"
 #include "core/drillsession.h"
 #include "core/historymodel.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 
-#include <algorithm>
 #include <limits>
 
 namespace kalkora {
@@ -32,7 +29,7 @@ constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips &twips,
                      QWidget *parent)
-    : QWidget(parent), m_table(table), m_session(session), m_twips(twips)
+    : QWidget(parent), m_table(table), m_session(session)
 {
     setAccessibleName(table.tabCaption.toString());
     m_limits.resize(session.limitCount());
@@ -65,12 +62,15 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_button->click(); });
         return m_answer;
     case Role::Limit: {
-        auto *field = new QLineEdit(this);
+        auto *field = new LimitField(this);
         field->setMaxLength(kNoLengthLimit);
         // What the user types goes to the session, which the field then shows.
         connect(field, &QLineEdit::textEdited, this,
                 [this, limit = row.limit](const QString &t) { m_session.setLimitText(limit, t); });
-        field->installEventFilter(this);
+        connect(field, &LimitField::left, this, [this, limit = row.limit] {
+            if (m_session.leaveLimit(limit))
+                showState();
+        });
         m_limits[row.limit] = field;
         return field;
     }
@@ -82,15 +82,8 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         m_button = button;
         return button;
     }
-    case Role::History: {
-        // A screen reader is shown the list itself from the start.
-        if (QAccessible::isActive())
-            return createHistoryList(m_session.history(), twips, this);
-        auto *picture = new HistoryPicture(m_session.history(), twips, this);
-        connect(picture, &HistoryPicture::needed, this, &DrillPage::showHistoryList,
-                Qt::QueuedConnection);
-        return picture;
-    }
+    case Role::History:
+        return createHistoryList(m_session.history(), twips, this);
     default:
         break;
     }
@@ -101,26 +94,6 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         makeAlert(label);
     }
     return label;
-}
-
-void DrillPage::showHistoryList()
-{
-    const auto at = std::find_if(m_controls.begin(), m_controls.end(), [](QWidget *control) {
-        return qobject_cast<HistoryPicture *>(control);
-    });
-    if (at == m_controls.end())
-        return;
-    QWidget *picture = *at;
-    QTableView *list = createHistoryList(m_session.history(), m_twips, this);
-    list->setObjectName(picture->objectName());
-    list->setGeometry(picture->geometry());
-    list->setAccessibleName(picture->accessibleName());
-    setTabOrder(picture, list); // its place in the keyboard order
-    list->show();
-    if (picture->hasFocus())
-        list->setFocus(Qt::OtherFocusReason);
-    *at = list;
-    delete picture;
 }
 
 QList<std::pair<int, QWidget *>> DrillPage::focusables() const
@@ -170,27 +143,6 @@ void DrillPage::showState()
     }
     if (const Banner banner = m_session.banner(); banner != Banner::Hidden)
         showVerdictColour(m_banner, banner == Banner::Right);
-}
-
-bool DrillPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusOut) {
-        // Leaving a limit field is the user moving on, by Tab or Shift+Tab or
-        // to another control of a page. The focus going to the menu bar (Alt),
-        // a menu, a dialog, another program or the tab strip on a switch is
-        // not: the field keeps its text as typed.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const QWidget *now = QApplication::focusWidget();
-        const bool elsewhere = reason == Qt::ActiveWindowFocusReason ||
-                               reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
-        const bool movedOn =
-            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-            (!elsewhere && now && qobject_cast<const DrillPage *>(now->parentWidget()));
-        const int limit = int(m_limits.indexOf(watched));
-        if (limit >= 0 && movedOn && m_session.leaveLimit(limit))
-            showState();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void DrillPage::paintEvent(QPaintEvent *)

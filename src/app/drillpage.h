@@ -41,8 +41,6 @@ public:
 
     // Brings every control in line with the session.
     void showState();
-    // The history list in place of its picture (see HistoryPicture).
-    void showHistoryList();
 
 Q_SIGNALS:
     // A non-empty answer was judged.
@@ -52,7 +50,6 @@ public Q_SLOTS:
     void check();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -60,7 +57,6 @@ private:
 
     const PageTable &m_table;
     DrillSession &m_session;
-    const Twips m_twips;
     QList<QWidget *> m_controls; // by table row
     QLineEdit *m_answer = nullptr;
     QAbstractButton *m_button = nullptr;

@@ -3,22 +3,23 @@
 #include "app/ending.h"
 
 #include "app/exitquestion.h"
+#include "app/mainwindow.h"
 #include "settings/limitstore.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QGuiApplication>
-#include <QWidget>
 
 namespace kalkora {
 
-Ending::Ending(QWidget &window, QAction &endCommand, LimitStore &store, FileFaultReporter &reporter,
+Ending::Ending(MainWindow &window, LimitStore &store, FileFaultReporter &reporter,
                ExitQuestion &question)
     : m_window(window), m_store(store), m_reporter(reporter), m_question(question)
 {
     using Channel = FileFaultReporter::Channel;
-    window.installEventFilter(this);
-    connect(&endCommand, &QAction::triggered, this, &Ending::endCommand);
+    connect(window.endAction(), &QAction::triggered, this, &Ending::endCommand);
+    // The frame's close, a logout or the application quitting: nobody is
+    // asked, and nothing may wait for a person.
+    connect(&window, &MainWindow::closing, this, [this] { unload(Channel::StandardError); });
     // A logout may end the program without closing the window.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this] { save(Channel::StandardError); });
@@ -46,15 +47,6 @@ void Ending::save(FileFaultReporter::Channel channel)
 {
     if (const SettingsError error = m_store.save())
         m_reporter.saveFailed(*error, channel);
-}
-
-bool Ending::eventFilter(QObject *watched, QEvent *event)
-{
-    // The frame's close, a logout or the application quitting: nobody is
-    // asked, and nothing may wait for a person.
-    if (watched == &m_window && event->type() == QEvent::Close)
-        unload(FileFaultReporter::Channel::StandardError);
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace kalkora

@@ -6,13 +6,11 @@
 
 #include <QObject>
 
-class QAction;
-class QWidget;
-
 namespace kalkora {
 
 class ExitQuestion;
 class LimitStore;
+class MainWindow;
 
 // The ways the program ends, and the limits saved on each, once: the end
 // command, which asks first and on Yes unloads and closes the window; the
@@ -23,7 +21,7 @@ class Ending final : public QObject
 {
     Q_OBJECT
 public:
-    Ending(QWidget &window, QAction &endCommand, LimitStore &store, FileFaultReporter &reporter,
+    Ending(MainWindow &window, LimitStore &store, FileFaultReporter &reporter,
            ExitQuestion &question);
 
     // The end command: asks, and on Yes unloads and closes the window.
@@ -35,11 +33,8 @@ public:
     // and the window may not get to close.
     void save(FileFaultReporter::Channel channel);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    QWidget &m_window;
+    MainWindow &m_window;
     LimitStore &m_store;
     FileFaultReporter &m_reporter;
     ExitQuestion &m_question;

@@ -2,8 +2,6 @@
 
 #include "app/exitquestion.h"
 
-#include "app/dialogtranslations.h"
-
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -38,7 +36,6 @@ ExitQuestion::~ExitQuestion() = default;
 
 std::unique_ptr<QMessageBox> ExitQuestion::createBox(QWidget *parent)
 {
-    DialogTranslations::ensure();
     auto box = std::make_unique<AnswerOnlyBox>(QMessageBox::Question, QStringLiteral(" Kilépés "),
                                                QStringLiteral("Biztos hogy Befejezed?\r\n\r\n"),
                                                QMessageBox::Yes | QMessageBox::No, parent);

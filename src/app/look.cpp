@@ -7,9 +7,12 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace kalkora {
 namespace {
@@ -68,6 +71,12 @@ QFont pageFont(qreal pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+QPalette lightPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
 }
 
 void applyLook(QWidget *control, Role role)

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QLabel;
 class QWidget;
@@ -22,6 +23,13 @@ inline const QColor kWrongBanner{0xFF, 0x00, 0x00};
 // its place: it has every Hungarian letter (ő, ű) and, with Arial's metrics,
 // keeps the captions inside their fixed boxes.
 QFont pageFont(qreal pointSize, bool bold);
+
+// The system colours the pages were drawn for: Qt's own light palette, the
+// one its Fusion style comes with. The window keeps it whatever palette the
+// desktop has, because the pages' navy, dark green and red counters and the
+// green page behind the captions are only legible against light system
+// colours.
+QPalette lightPalette();
 
 // Font, colours and alignment of a control by its role.
 void applyLook(QWidget *control, Role role);

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/caretrest.h"
-#include "app/dialogtranslations.h"
 #include "app/exitquestion.h"
 #include "app/filefaultreporter.h"
+#include "app/qttranslations.h"
 #include "app/trainer.h"
 #include "core/random.h"
 #include "settings/settingsfile.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -20,7 +22,12 @@ int main(int argc, char *argv[])
     // No display name: Qt would add it to every window title, and the exit
     // question's title is " Kilépés " alone.
     QApplication::setApplicationName(QStringLiteral("kalkora"));
-    const kalkora::DialogTranslations dialogTranslations;
+    // Wayland compositors and docks match the window to its menu entry and
+    // icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kalkora.Kalkora"));
+    QTranslator qtTexts;
+    if (kalkora::loadQtTranslations(qtTexts, QLocale()))
+        QCoreApplication::installTranslator(&qtTexts);
     // Left alone, the program must not wake the computer: no blinking caret.
     const kalkora::CaretRest caretRest;
 

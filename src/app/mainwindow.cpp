@@ -42,12 +42,13 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_drills(drills), m_timer(new QTimer(this)), m_pages(drills.count(), nullptr)
+      m_drills(drills), m_timer(new QTimer(this))
 {
     Q_ASSERT(drills.count() == int(drillPages().size()));
     setObjectName(QStringLiteral("Kalkora"));
     setWindowTitle(kWindowTitle.toString());
     setWindowIcon(appIcon());
+    setPalette(lightPalette());
 
     m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
     m_end->setObjectName(QStringLiteral("mnuEnd"));
@@ -58,23 +59,17 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    QStringList captions;
-    for (const PageTable &table : drillPages())
-        captions << table.tabCaption.toString();
-    m_strip = new TabStrip(
-        twips.px(kTabRowHeight), captions,
-        [this, twips](int index) {
-            auto *page =
-                new DrillPage(drillPages()[index], m_drills.session(index), twips, m_strip);
-            connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
-            m_pages[index] = page;
-            chainFocus();
-            return page;
-        },
-        client);
+    m_strip = new TabStrip(twips.px(kTabRowHeight), client);
     m_strip->setObjectName(QStringLiteral("SSTab1"));
     m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
-    m_strip->page(0);
+    for (int index = 0; index < drills.count(); ++index) {
+        const PageTable &table = drillPages()[std::size_t(index)];
+        auto *page = new DrillPage(table, drills.session(index), twips);
+        connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
+        m_strip->addPage(page, table.tabCaption.toString());
+        m_pages.append(page);
+    }
+    chainFocus();
     m_strip->tabBar()->setFocus();
 
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -83,19 +78,23 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     m_timer->start();
 }
 
-DrillPage *MainWindow::page(int index)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    return static_cast<DrillPage *>(m_strip->page(index));
+    Q_EMIT closing();
+    QMainWindow::closeEvent(event);
+}
+
+DrillPage *MainWindow::page(int index) const
+{
+    return m_pages.at(index);
 }
 
 void MainWindow::hideBanners()
 {
     m_timer->stop();
     m_drills.hideBanners();
-    for (DrillPage *page : std::as_const(m_pages)) {
-        if (page)
-            page->showState();
-    }
+    for (DrillPage *page : std::as_const(m_pages))
+        page->showState();
 }
 
 void MainWindow::chainFocus()
@@ -103,10 +102,8 @@ void MainWindow::chainFocus()
     // One keyboard order over the whole window; the controls of tabs that are
     // not in front are skipped because they are hidden.
     QList<std::pair<int, QWidget *>> order;
-    for (const DrillPage *page : std::as_const(m_pages)) {
-        if (page)
-            order += page->focusables();
-    }
+    for (const DrillPage *page : std::as_const(m_pages))
+        order += page->focusables();
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = m_strip->tabBar();

@@ -16,7 +16,7 @@ class TabStrip;
 
 // The trainer's one window: the end command, the tab strip with the five
 // drill pages, and the banner timer that serves them all. The pages show the
-// drill set's sessions; each is built when its tab first comes to the front.
+// drill set's sessions.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -24,10 +24,17 @@ public:
     explicit MainWindow(DrillSet &drills, QWidget *parent = nullptr);
 
     TabStrip *tabStrip() const { return m_strip; }
-    // The page of a tab, built now if it was not yet.
-    DrillPage *page(int index);
+    DrillPage *page(int index) const;
     QTimer *bannerTimer() const { return m_timer; }
     QAction *endAction() const { return m_end; }
+
+Q_SIGNALS:
+    // The window is being closed: through its frame (close box, Alt+F4, the
+    // system menu), by the end command, or as the session ends.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void hideBanners();
@@ -37,7 +44,7 @@ private:
     QTimer *m_timer;
     QAction *m_end;
     TabStrip *m_strip = nullptr;
-    QList<DrillPage *> m_pages; // null until built
+    QList<DrillPage *> m_pages;
 };
 
 } // namespace kalkora

@@ -28,10 +28,8 @@ private:
 
 } // namespace
 
-TabStrip::TabStrip(int tabRowHeight, const QStringList &captions, PageMaker makePage,
-                   QWidget *parent)
-    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_bar(new EvenTabBar(tabRowHeight, this)),
-      m_makePage(std::move(makePage)), m_pages(captions.size(), nullptr)
+TabStrip::TabStrip(int tabRowHeight, QWidget *parent)
+    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_bar(new EvenTabBar(tabRowHeight, this))
 {
     m_bar->setObjectName(QStringLiteral("SSTab1_tabs"));
     m_bar->setExpanding(true);
@@ -40,20 +38,16 @@ TabStrip::TabStrip(int tabRowHeight, const QStringList &captions, PageMaker make
     // The strip takes the focus by Tab and by a click on a tab.
     m_bar->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_bar);
-    for (const QString &caption : captions)
-        m_bar->addTab(caption);
     connect(m_bar, &QTabBar::currentChanged, this, &TabStrip::showPage);
 }
 
-QWidget *TabStrip::page(int index)
+void TabStrip::addPage(QWidget *page, const QString &caption)
 {
-    QWidget *&page = m_pages[index];
-    if (!page) {
-        page = m_makePage(index);
-        page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
-        page->setVisible(index == currentIndex());
-    }
-    return page;
+    page->setParent(this);
+    page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
+    m_pages.append(page);
+    m_bar->addTab(caption);
+    page->setVisible(m_pages.size() - 1 == currentIndex());
 }
 
 int TabStrip::currentIndex() const
@@ -73,21 +67,15 @@ void TabStrip::showPage(int index)
     // limit field of the new page, where the child's next digits would land.
     if (const QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         m_bar->setFocus(Qt::OtherFocusReason);
-    if (index >= 0 && index < m_pages.size())
-        page(index)->show();
-    for (int i = 0; i < m_pages.size(); ++i) {
-        if (i != index && m_pages[i])
-            m_pages[i]->hide();
-    }
+    for (int i = 0; i < m_pages.size(); ++i)
+        m_pages[i]->setVisible(i == index);
 }
 
 void TabStrip::resizeEvent(QResizeEvent *)
 {
     m_bar->setGeometry(0, 0, width(), m_tabRowHeight);
-    for (QWidget *page : std::as_const(m_pages)) {
-        if (page)
-            page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
-    }
+    for (QWidget *page : std::as_const(m_pages))
+        page->setGeometry(0, m_tabRowHeight, width(), height() - m_tabRowHeight);
 }
 
 void TabStrip::keyPressEvent(QKeyEvent *event)

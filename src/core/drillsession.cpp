@@ -86,7 +86,8 @@ Verdict DrillSession::check(const QString &answer)
     const bool right = textValue(answer) == m_rules.expected(m_problem);
     m_banner = right ? Banner::Right : Banner::Wrong;
     ++(right ? m_right : m_wrong);
-    // A wrong answer has been wiped from the field before the row is written.
+    // The row keeps a right answer as typed; a wrong one leaves the answer
+    // cell empty, as the field is emptied for another try.
     if (m_history)
         m_history->append(firstText(), secondText(), right ? answer : QString());
     if (right)

@@ -8,7 +8,8 @@
 namespace kalkora {
 
 // The checked problems of a page, oldest first: first operand, operator sign,
-// second operand, "=", and the answer field's text as the row was added.
+// second operand, "=", and the answer as typed when it was right (empty
+// when it was wrong).
 // Rows are only ever appended.
 class HistoryModel final : public QAbstractTableModel
 {

@@ -102,9 +102,12 @@ private Q_SLOTS:
     void qtTexts_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("buttons");
-        QTest::newRow("Hungarian") << "hu_HU" << "&Igen &Nem";
-        QTest::newRow("German") << "de_DE" << "&Ja &Nein";
-        QTest::newRow("C") << "C" << "&Yes &No";
+        QTest::newRow("Hungarian") << "hu_HU"
+                                   << "&Igen &Nem";
+        QTest::newRow("German") << "de_DE"
+                                << "&Ja &Nein";
+        QTest::newRow("C") << "C"
+                           << "&Yes &No";
     }
     void qtTexts() {
         QFETCH(QString, locale);
@@ -279,14 +282,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("left");
-        QTest::newRow("addition, Tab") << 0 << 0 << "Tab" << "10";
-        QTest::newRow("multiplier, a click on the answer field") << 3 << 1 << "click" << "2";
-        QTest::newRow("completion, a click on its own tab") << 2 << 0 << "own tab" << "10";
+        QTest::newRow("addition, Tab") << 0 << 0 << "Tab"
+                                       << "10";
+        QTest::newRow("multiplier, a click on the answer field") << 3 << 1 << "click"
+                                                                 << "2";
+        QTest::newRow("completion, a click on its own tab") << 2 << 0 << "own tab"
+                                                            << "10";
         // The window losing activation, or a menu or the menu bar taking the
         // keyboard, is no leaving.
-        QTest::newRow("addition, window inactive") << 0 << 0 << "inactive" << "1";
-        QTest::newRow("divisor, menu") << 4 << 1 << "menu" << "1";
-        QTest::newRow("subtraction, Alt alone") << 1 << 0 << "Alt" << "1";
+        QTest::newRow("addition, window inactive") << 0 << 0 << "inactive"
+                                                   << "1";
+        QTest::newRow("divisor, menu") << 4 << 1 << "menu"
+                                       << "1";
+        QTest::newRow("subtraction, Alt alone") << 1 << 0 << "Alt"
+                                                << "1";
     }
     void leavingALimitField() {
         QFETCH(int, index);

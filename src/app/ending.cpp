@@ -46,7 +46,7 @@ void Ending::unload(FileFaultReporter::Channel channel)
 void Ending::save(FileFaultReporter::Channel channel)
 {
     if (const SettingsError error = m_store.save())
-        m_reporter.saveFailed(*error, channel);
+        m_reporter.saveFailed(m_store.file().path(), *error, channel);
 }
 
 } // namespace kalkora

@@ -2,6 +2,8 @@
 
 #include "app/exitquestion.h"
 
+#include "app/wording.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -36,8 +38,8 @@ ExitQuestion::~ExitQuestion() = default;
 
 std::unique_ptr<QMessageBox> ExitQuestion::createBox(QWidget *parent)
 {
-    auto box = std::make_unique<AnswerOnlyBox>(QMessageBox::Question, QStringLiteral(" Kilépés "),
-                                               QStringLiteral("Biztos hogy Befejezed?\r\n\r\n"),
+    auto box = std::make_unique<AnswerOnlyBox>(QMessageBox::Question, kEndTitle.toString(),
+                                               kEndQuestion.toString(),
                                                QMessageBox::Yes | QMessageBox::No, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Yes);

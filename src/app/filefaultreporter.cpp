@@ -12,17 +12,14 @@ namespace kalkora {
 
 FileFaultReporter::~FileFaultReporter() = default;
 
-void FileFaultReporter::loadFailed(const QString &detail)
+void FileFaultReporter::loadFailed(const QString &path, const QString &detail)
 {
-    report(QStringLiteral("A beállításokat nem sikerült betölteni a set.dat fájlból. "
-                          "A program az alapbeállításokkal indul."),
-           detail, Channel::Box);
+    report(kLoadFailed.toString().arg(path), detail, Channel::Box);
 }
 
-void FileFaultReporter::saveFailed(const QString &detail, Channel channel)
+void FileFaultReporter::saveFailed(const QString &path, const QString &detail, Channel channel)
 {
-    report(QStringLiteral("A beállításokat nem sikerült elmenteni a set.dat fájlba."), detail,
-           channel);
+    report(kSaveFailed.toString().arg(path), detail, channel);
 }
 
 void FileFaultReporter::report(const QString &plain, const QString &detail, Channel channel)

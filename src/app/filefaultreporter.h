@@ -20,8 +20,9 @@ public:
 
     virtual ~FileFaultReporter();
 
-    void loadFailed(const QString &detail);
-    void saveFailed(const QString &detail, Channel channel);
+    // The file could not be read, or written; `path` names it.
+    void loadFailed(const QString &path, const QString &detail);
+    void saveFailed(const QString &path, const QString &detail, Channel channel);
 
 protected:
     // The plain sentence in a modal box (Channel::Box only) and the detail on

@@ -6,10 +6,56 @@
 #include "app/twips.h"
 #include "core/historymodel.h"
 
+#include "app/wording.h"
+
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QTableView>
 
 namespace kalkora {
+namespace {
+
+// The checked problems as the list shows them: headed, the signs centred.
+class HeadedHistory final : public QIdentityProxyModel
+{
+public:
+    explicit HeadedHistory(HistoryModel *history, QObject *parent)
+        : QIdentityProxyModel(parent), m_sign(history->sign())
+    {
+        setSourceModel(history);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(alignment(index.column()));
+        return QIdentityProxyModel::data(index, role);
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= HistoryModel::ColumnCount)
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(alignment(section));
+        if (role != Qt::DisplayRole)
+            return {};
+        const QStringView headers[] = {kFirstHeader, m_sign, kSecondHeader, u"=", kResult};
+        return headers[section].toString();
+    }
+
+private:
+    static Qt::Alignment alignment(int column)
+    {
+        const bool sign =
+            column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
+        return (sign ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+
+    QString m_sign;
+};
+
+} // namespace
 
 QTableView *createHistoryList(HistoryModel *model, const Twips &twips, QWidget *parent)
 {
@@ -27,7 +73,7 @@ QTableView *createHistoryList(HistoryModel *model, const Twips &twips, QWidget *
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-    list->setModel(model);
+    list->setModel(new HeadedHistory(model, list));
     list->setShowGrid(false);
     list->setWordWrap(false);
     list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control

@@ -50,7 +50,7 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     setWindowIcon(appIcon());
     setPalette(lightPalette());
 
-    m_end = menuBar()->addAction(QStringLiteral("&Befejezés"));
+    m_end = menuBar()->addAction(kEndCommand.toString());
     m_end->setObjectName(QStringLiteral("mnuEnd"));
 
     const Twips twips(screen()->logicalDotsPerInchY());

@@ -17,6 +17,16 @@ bool isSign(Role role)
     return role == Role::Sign || role == Role::BoldSign || role == Role::CentredSign;
 }
 
+// How a screen reader says a sign of a problem: "plusz" for "+".
+QString signWord(QStringView sign)
+{
+    for (const auto &[shown, spoken] : kSignWords) {
+        if (shown == sign)
+            return spoken.toString();
+    }
+    return sign.toString();
+}
+
 bool isShown(const ControlRow &row, const DrillSession &session)
 {
     if (row.role == Role::Banner)
@@ -42,13 +52,13 @@ QString problemDescription(const PageTable &table, const DrillSession &session)
     QStringList words;
     for (const ControlRow &c : table.controls) {
         if (c.role == Role::Answer)
-            words << QStringLiteral("mennyi");
+            words << kUnknown.toString();
         else if (isSign(c.role) && isShown(c, session))
-            words << signWord(c.text).toString();
+            words << signWord(c.text);
         else if (c.role == Role::FirstOperand || c.role == Role::SecondOperand)
             words << operandText(c, session);
     }
-    return QStringLiteral("Feladat: ") + words.join(QLatin1Char(' ')) + QLatin1Char('?');
+    return kProblem + QLatin1Char(' ') + words.join(QLatin1Char(' ')) + QLatin1Char('?');
 }
 
 } // namespace
@@ -78,16 +88,16 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
     case Role::Sign:
     case Role::BoldSign:
     case Role::CentredSign:
-        state.name = signWord(c.text).toString();
+        state.name = signWord(c.text);
         break;
     case Role::Answer:
         state.text = QString();
-        state.name = QStringLiteral("Válasz");
+        state.name = kAnswer.toString();
         state.description = problemDescription(table, session);
         break;
     case Role::CheckButton:
         state.name = state.text;
-        state.description = QStringLiteral("A válasz ellenőrzése");
+        state.description = kCheckDescription.toString();
         break;
     case Role::Banner:
         // Hidden, the banner keeps the verdict it showed last.
@@ -112,7 +122,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
     case Role::Percent:
         state.text = session.percentText();
         // Below one half the label shows no digits at all; a listener hears the 0.
-        state.name = QStringLiteral("Jó válaszok aránya: ") +
+        state.name = kPercentName + QLatin1Char(' ') +
                      QString::number(percentOf(session.right(), session.given())) +
                      QStringLiteral(" %");
         break;
@@ -122,7 +132,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         break;
     case Role::History:
         state.text = QString();
-        state.name = QStringLiteral("Eddigi feladatok");
+        state.name = kHistoryName.toString();
         break;
     case Role::Caption:
     case Role::CaptionAfter:

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "app/wording.h"
 #include "core/drillrules.h"
 
 #include <QStringView>
@@ -52,15 +53,12 @@ struct PageTable
     QStringView tabCaption;
     std::span<const ControlRow> controls;
     // What a screen reader calls the problem's two numbers.
-    QStringView firstName = u"Első szám";
-    QStringView secondName = u"Második szám";
+    QStringView firstName = kFirstNumber;
+    QStringView secondName = kSecondNumber;
 };
 
 // The five drill pages in tab order, the order of drillsInTabOrder().
 std::span<const PageTable> drillPages();
-
-// How a screen reader says a sign of a problem: "plusz" for "+".
-QStringView signWord(QStringView sign);
 
 // Size of the window's client area and the tab strip's place in it, in twips.
 inline constexpr int kClientWidth = 10005;

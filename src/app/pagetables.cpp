@@ -8,13 +8,8 @@ namespace kalkora {
 namespace {
 
 using R = Role;
-constexpr QStringView kCheck = u"Nézzük...";
+// The banner's caption before its first verdict.
 constexpr QStringView kWrong = kWrongVerdict;
-constexpr QStringView kGivenCaption = u"Felaldva:";
-constexpr QStringView kGivenAfter = u"feladat";
-constexpr QStringView kRightCaption = u"Jó válasz:";
-constexpr QStringView kWrongCaption = u"Hibás válasz:";
-constexpr QStringView kResultMax = u"Eredmény max.:";
 
 constexpr ControlRow kAddition[] = {
     {R::FirstOperand, "lb1", u"0", 270, 1170, 915, 420},
@@ -33,7 +28,7 @@ constexpr ControlRow kAddition[] = {
     {R::Percent, "lbSzazalek", u"100 %", 3240, 2580, 1035, 405},
     {R::Caption, "Label2_3", kWrongCaption, 90, 3150, 1590, 375},
     {R::Wrong, "lbHibas", u"0", 1710, 3105, 960, 420},
-    {R::Caption, "Label2_24", kResultMax, 270, 4095, 2130, 375},
+    {R::Caption, "Label2_24", kResultLimit, 270, 4095, 2130, 375},
     {R::Limit, "txMaxPlusz", u"", 2565, 4050, 915, 480, 82, 0},
 };
 
@@ -53,7 +48,7 @@ constexpr ControlRow kSubtraction[] = {
     {R::Percent, "lbKSzazalek", u"100 %", 3210, 2610, 1035, 405},
     {R::Caption, "Label2_4", kWrongCaption, 90, 3195, 1590, 375},
     {R::Wrong, "lbKHibas", u"0", 1710, 3150, 960, 420},
-    {R::Caption, "Label2_25", u"Szám max.:", 225, 4095, 2130, 375},
+    {R::Caption, "Label2_25", kNumberLimit, 225, 4095, 2130, 375},
     {R::Limit, "txKivMax", u"", 2520, 4050, 915, 480, 84, 0},
     {R::History, "ListView2", u"", 6300, 1845, 3210, 3120, 45},
 };
@@ -78,7 +73,7 @@ constexpr ControlRow kCompletion[] = {
     {R::Percent, "lbPSzazalek", u"100 %", 3360, 2670, 1035, 405},
     {R::Caption, "Label2_11", kWrongCaption, 240, 3240, 1590, 375},
     {R::Wrong, "lbPHibas", u"0", 1860, 3195, 960, 420},
-    {R::Caption, "Label2_26", kResultMax, 330, 3870, 2130, 375},
+    {R::Caption, "Label2_26", kResultLimit, 330, 3870, 2130, 375},
     {R::Limit, "txPotlasMax", u"", 2625, 3825, 915, 480, 86, 0},
 };
 
@@ -98,9 +93,9 @@ constexpr ControlRow kMultiplication[] = {
     {R::Percent, "lbSzSzazalek", u"100 %", 3420, 2430, 1035, 405},
     {R::Caption, "Label2_15", kWrongCaption, 270, 3015, 1590, 375},
     {R::Wrong, "lbSzHibas", u"0", 1890, 2970, 960, 420},
-    {R::Caption, "Label2_16", kResultMax, 315, 3915, 2130, 375},
+    {R::Caption, "Label2_16", kResultLimit, 315, 3915, 2130, 375},
     {R::Limit, "txMaxSz", u"", 2610, 3870, 915, 480, 60, 0},
-    {R::Caption, "Label2_17", u"Szorzó max.:", 315, 4500, 2130, 375},
+    {R::Caption, "Label2_17", kMultiplierLimit, 315, 4500, 2130, 375},
     {R::Limit, "txMaxSzorzo", u"", 2610, 4410, 915, 480, 63, 1},
 };
 
@@ -120,24 +115,20 @@ constexpr ControlRow kDivision[] = {
     {R::Percent, "lbOSzazalek", u"100 %", 3360, 2490, 1035, 405},
     {R::Caption, "Label2_20", kWrongCaption, 225, 3060, 1590, 375},
     {R::Wrong, "lbOHibas", u"0", 1845, 3015, 960, 420},
-    {R::Caption, "Label2_19", kResultMax, 270, 3960, 2130, 375},
+    {R::Caption, "Label2_19", kResultLimit, 270, 3960, 2130, 375},
     {R::Limit, "txMaxO", u"", 2565, 3915, 915, 480, 65, 0},
-    {R::Caption, "Label2_18", u"Osztó max.:", 270, 4545, 2130, 375},
+    {R::Caption, "Label2_18", kDivisorLimit, 270, 4545, 2130, 375},
     {R::Limit, "txMaxOszto", u"", 2565, 4455, 915, 480, 64, 1},
 };
 
 // On the completion page the second number stands right of the equals sign;
 // the division page's numbers have names of their own.
 constexpr PageTable kPages[] = {
-    {u"Összeadás", kAddition},
-    {u"Kivonás", kSubtraction},
-    {u"Pótlás", kCompletion, u"Első szám", u"Eredmény"},
-    {u"Szorzás", kMultiplication},
-    {u"Osztás", kDivision, u"Osztandó", u"Osztó"},
-};
-
-constexpr std::pair<QStringView, QStringView> kSignWords[] = {
-    {u"+", u"plusz"}, {u"-", u"mínusz"}, {u"*", u"szorozva"}, {u":", u"osztva"}, {u"=", u"egyenlő"},
+    {kAdditionTab, kAddition},
+    {kSubtractionTab, kSubtraction},
+    {kCompletionTab, kCompletion, kFirstNumber, kResult},
+    {kMultiplicationTab, kMultiplication},
+    {kDivisionTab, kDivision, kDividend, kDivisor},
 };
 
 } // namespace
@@ -145,15 +136,6 @@ constexpr std::pair<QStringView, QStringView> kSignWords[] = {
 std::span<const PageTable> drillPages()
 {
     return kPages;
-}
-
-QStringView signWord(QStringView sign)
-{
-    for (const auto &[shown, spoken] : kSignWords) {
-        if (shown == sign)
-            return spoken;
-    }
-    return sign;
 }
 
 } // namespace kalkora

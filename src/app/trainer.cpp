@@ -11,7 +11,7 @@ namespace kalkora {
 Trainer::Started::Started(DrillSet &drills, LimitStore &store, FileFaultReporter &reporter)
 {
     if (const SettingsError error = store.load())
-        reporter.loadFailed(*error);
+        reporter.loadFailed(store.file().path(), *error);
     drills.poseFirstProblems();
 }
 

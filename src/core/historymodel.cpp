@@ -3,15 +3,6 @@
 #include "core/historymodel.h"
 
 namespace kalkora {
-namespace {
-
-Qt::Alignment columnAlignment(int column)
-{
-    const bool centred = column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
-    return (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
-}
-
-} // namespace
 
 HistoryModel::HistoryModel(QString sign, QObject *parent)
     : QAbstractTableModel(parent), m_sign(std::move(sign))
@@ -40,8 +31,6 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columnAlignment(index.column()));
     if (role != Qt::DisplayRole)
         return {};
     const Row &row = m_rows.at(index.row());
@@ -56,28 +45,6 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
         return QStringLiteral("=");
     default:
         return row.answer;
-    }
-}
-
-QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columnAlignment(section));
-    if (role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case FirstColumn:
-        return QStringLiteral("Szám 1");
-    case SignColumn:
-        return m_sign;
-    case SecondColumn:
-        return QStringLiteral("Szám 2");
-    case EqualsColumn:
-        return QStringLiteral("=");
-    default:
-        return QStringLiteral("Eredmény");
     }
 }
 

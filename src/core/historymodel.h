@@ -9,8 +9,8 @@ namespace kalkora {
 
 // The checked problems of a page, oldest first: first operand, operator sign,
 // second operand, "=", and the answer as typed when it was right (empty
-// when it was wrong).
-// Rows are only ever appended.
+// when it was wrong). Rows are only ever appended. How they are headed and
+// aligned is the list's to say.
 class HistoryModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -19,13 +19,13 @@ public:
 
     explicit HistoryModel(QString sign, QObject *parent = nullptr);
 
+    const QString &sign() const { return m_sign; }
+
     void append(const QString &first, const QString &second, const QString &answer);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
 
 private:
     struct Row

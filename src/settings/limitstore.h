@@ -20,6 +20,8 @@ class LimitStore
 public:
     LimitStore(DrillSet &drills, const SettingsFile &file);
 
+    const SettingsFile &file() const { return m_file; }
+
     // The stored limits into the sessions as decimal text, as they are: no
     // minimum applied. Limits the file does not hold keep their texts; when
     // the file cannot be read all of them do.

@@ -85,16 +85,21 @@ private Q_SLOTS:
 
     // At 96 dpi: the window's client area of 10 005 x 5 550 twips, in one
     // fixed size, and the history columns of 700, 300, 700, 300 and 1 440
-    // twips (Qt would widen the narrow ones).
+    // twips (Qt would widen the narrow ones), under their headers.
     void layout() {
         QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
         QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
         QCOMPARE(window().tabStrip()->tabBar()->geometry(), QRect(0, 0, 661, 35));
         QCOMPARE(window().minimumSize(), window().maximumSize());
-        QList<int> widths;
-        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            widths << page(0)->findChild<QTableView *>()->columnWidth(column);
-        QCOMPARE(widths, QList<int>({47, 20, 47, 20, 96}));
+        for (const int p : {0, 1}) {
+            const QTableView *list = page(p)->findChild<QTableView *>();
+            QStringList columns;
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+                columns << list->model()->headerData(column, Qt::Horizontal).toString() + u' ' +
+                               QString::number(list->columnWidth(column));
+            QCOMPARE(columns.join(u", "), p ? "Szám 1 47, - 20, Szám 2 47, = 20, Eredmény 96"
+                                            : "Szám 1 47, + 20, Szám 2 47, = 20, Eredmény 96");
+        }
     }
 
     // Qt's own texts, the exit question's Yes and No among them, are in the
@@ -133,7 +138,7 @@ private Q_SLOTS:
             told = box->windowTitle() + u": "_s + box->text();
             box->accept();
         });
-        FileFaultReporter().loadFailed(u"set.dat: cannot be read"_s);
+        FileFaultReporter().loadFailed(u"set.dat"_s, u"set.dat: cannot be read"_s);
         QCOMPARE(told,
                  "Kalkora gyakorló: A beállításokat nem sikerült betölteni a set.dat fájlból. "
                  "A program az alapbeállításokkal indul.");
@@ -400,10 +405,11 @@ private Q_SLOTS:
         const QByteArray typed = QByteArray::fromHex("0300 0C00 0D00 0E00 0300 1500 0400") + kTail;
         QCOMPARE(file.readAll(), folder ? "" : ending == No ? kOld : typed);
         const QString reports = m_run->reports.join(u'\n');
-        QCOMPARE(reports.count(m_run->path), folder ? 2 : 0);
-        QVERIFY(!folder || reports.contains(u"box: A beállításokat nem sikerült betölteni"_s));
+        QCOMPARE(m_run->reports.size(), folder ? 2 : 0);
+        const QString named = u" a "_s + m_run->path + u" fájl"_s;
+        QVERIFY(!folder || reports.contains(u"box: A beállításokat nem sikerült betölteni"_s + named));
         QVERIFY(!folder || reports.contains((ending == Yes ? u"box"_s : u"stderr"_s) +
-                                            u": A beállításokat nem sikerült elmenteni"_s));
+                                            u": A beállításokat nem sikerült elmenteni"_s + named));
     }
 
     // With nobody typing or clicking the caret rests: its blinking stops

@@ -37,7 +37,7 @@ struct Window
 {
     Window(int page, const QStringList &limits, qint64 rows)
     {
-        DrillSession &session = drills.session(page);
+        DrillSession &session = drills.session(Drill(page));
         for (int limit = 0; limit < limits.size(); ++limit)
             session.setLimitText(limit, limits.at(limit));
         drills.poseFirstProblems();

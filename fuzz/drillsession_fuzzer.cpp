@@ -186,8 +186,6 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::span<const DrillRules *const> rules = drillsInTabOrder();
-
     fuzz::FuzzInput in(data, size);
     FuzzClock clock(in);
     CountingRandom random(clock);
@@ -197,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // as start-up puts them into the fields.
     const uint8_t stored = in.byte();
     for (int page = 0; page < PageCount; ++page) {
-        sessions[page] = std::make_unique<DrillSession>(*rules[page], random);
+        sessions[page] = std::make_unique<DrillSession>(rulesOf(Drill(page)), random);
         DrillSession &s = *sessions[page];
         for (int slot = 0; slot < s.limitCount(); ++slot) {
             if (stored & (1 << (page + slot)))
@@ -238,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 6: {
             const QString before = s.limitText(slot);
             const bool changed = s.leaveLimit(slot);
-            const double minimum = s.rules().limits().at(slot).minimum;
+            const double minimum = s.rules().limits()[std::size_t(slot)].minimum;
             require(textValue(s.limitText(slot)) >= minimum, page, "left limit below minimum", s);
             require(changed == (s.limitText(slot) != before), page, "leaveLimit misreports", s);
             break;

@@ -36,19 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray file(reinterpret_cast<const char *>(data), qsizetype(size));
     const SettingsRecord::Fields fields = SettingsRecord::decode(file);
 
-    QStringList texts;
+    SettingsRecord::Texts texts;
     for (int i = 0; i < SettingsRecord::FieldCount; ++i) {
         const bool whole = 2 * i + 2 <= file.size();
         require(fields[i].has_value() == whole, "a field read from too few bytes, or not read");
         if (!whole) {
-            texts << QStringLiteral("0");
+            texts[i] = QStringLiteral("0");
             continue;
         }
         const auto low = uint8_t(file[2 * i]);
         const auto high = uint8_t(file[2 * i + 1]);
         require(*fields[i] == qint16(uint16_t(low | (high << 8))), "not little-endian");
-        texts << kalkora::decimalText(*fields[i]);
-        require(SettingsRecord::fieldValue(texts.last()) == *fields[i],
+        texts[i] = kalkora::decimalText(*fields[i]);
+        require(SettingsRecord::fieldValue(texts[i]) == *fields[i],
                 "a stored value does not survive its text");
     }
 

@@ -44,7 +44,6 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
                               Qt::WindowCloseButtonHint),
       m_drills(drills), m_timer(new QTimer(this))
 {
-    Q_ASSERT(drills.count() == int(drillPages().size()));
     setObjectName(QStringLiteral("Kalkora"));
     setWindowTitle(kWindowTitle.toString());
     setWindowIcon(appIcon());
@@ -62,9 +61,8 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
     m_strip = new TabStrip(twips.px(kTabRowHeight), client);
     m_strip->setObjectName(QStringLiteral("SSTab1"));
     m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
-    for (int index = 0; index < drills.count(); ++index) {
-        const PageTable &table = drillPages()[std::size_t(index)];
-        auto *page = new DrillPage(table, drills.session(index), twips);
+    for (const PageTable &table : drillPages()) {
+        auto *page = new DrillPage(table, drills.session(table.drill), twips);
         connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
         m_strip->addPage(page, table.tabCaption.toString());
         m_pages.append(page);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/wording.h"
-#include "core/drillrules.h"
+#include "core/drills.h"
 
 #include <QStringView>
 
@@ -50,6 +50,7 @@ struct ControlRow
 
 struct PageTable
 {
+    Drill drill;
     QStringView tabCaption;
     std::span<const ControlRow> controls;
     // What a screen reader calls the problem's two numbers.
@@ -57,7 +58,7 @@ struct PageTable
     QStringView secondName = kSecondNumber;
 };
 
-// The five drill pages in tab order, the order of drillsInTabOrder().
+// The five drill pages in tab order, each with its drill.
 std::span<const PageTable> drillPages();
 
 // Size of the window's client area and the tab strip's place in it, in twips.

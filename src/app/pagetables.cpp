@@ -124,11 +124,11 @@ constexpr ControlRow kDivision[] = {
 // On the completion page the second number stands right of the equals sign;
 // the division page's numbers have names of their own.
 constexpr PageTable kPages[] = {
-    {kAdditionTab, kAddition},
-    {kSubtractionTab, kSubtraction},
-    {kCompletionTab, kCompletion, kFirstNumber, kResult},
-    {kMultiplicationTab, kMultiplication},
-    {kDivisionTab, kDivision, kDividend, kDivisor},
+    {Drill::Addition, kAdditionTab, kAddition},
+    {Drill::Subtraction, kSubtractionTab, kSubtraction},
+    {Drill::Completion, kCompletionTab, kCompletion, kFirstNumber, kResult},
+    {Drill::Multiplication, kMultiplicationTab, kMultiplication},
+    {Drill::Division, kDivisionTab, kDivision, kDividend, kDivisor},
 };
 
 } // namespace

@@ -4,11 +4,12 @@
 
 #include "core/random.h"
 
-#include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 #include <utility>
 
 namespace kalkora {
@@ -41,8 +42,11 @@ enum class Drawing {
     Next,  // after a right answer
 };
 
+// A drill has one or two limit fields.
+inline constexpr std::size_t kMaxLimits = 2;
+
 // Limits as the drawings use them, in the order of the page's limit fields.
-using LimitValues = std::array<double, 2>;
+using LimitValues = std::array<double, kMaxLimits>;
 
 // Drawings never use more of a limit than this: every operand, sum, difference
 // and product then stays an exact whole number in a double and a qint64, and a
@@ -60,14 +64,17 @@ inline constexpr int kMaxAttempts = 10'000'000;
 class DrillRules
 {
 public:
-    explicit DrillRules(QList<LimitRule> limits, QString historySign = {})
-        : m_limits(std::move(limits)), m_historySign(std::move(historySign))
+    template <std::size_t N>
+    explicit DrillRules(const LimitRule (&limits)[N], QString historySign = {})
+        : m_limitCount(N), m_historySign(std::move(historySign))
     {
+        static_assert(N >= 1 && N <= kMaxLimits, "LimitValues holds every limit of a drill");
+        std::copy_n(limits, N, m_limits.begin());
     }
     virtual ~DrillRules() = default;
 
     // The page's limit fields, in tab order.
-    const QList<LimitRule> &limits() const { return m_limits; }
+    std::span<const LimitRule> limits() const { return {m_limits.data(), m_limitCount}; }
     // Operator sign of a history row; empty on pages that keep no history.
     const QString &historySign() const { return m_historySign; }
     virtual double expected(const Problem &problem) const = 0;
@@ -117,7 +124,8 @@ protected:
     }
 
 private:
-    QList<LimitRule> m_limits;
+    std::array<LimitRule, kMaxLimits> m_limits{};
+    std::size_t m_limitCount;
     QString m_historySign;
 };
 

@@ -4,12 +4,21 @@
 
 namespace kalkora {
 
-std::span<const DrillRules *const> drillsInTabOrder()
+const DrillRules &rulesOf(Drill drill)
 {
-    static const DrillRules *const drills[] = {&additionRules(), &subtractionRules(),
-                                               &completionRules(), &multiplicationRules(),
-                                               &divisionRules()};
-    return drills;
+    switch (drill) {
+    case Drill::Addition:
+        return additionRules();
+    case Drill::Subtraction:
+        return subtractionRules();
+    case Drill::Completion:
+        return completionRules();
+    case Drill::Multiplication:
+        return multiplicationRules();
+    case Drill::Division:
+        break;
+    }
+    return divisionRules();
 }
 
 } // namespace kalkora

@@ -43,7 +43,7 @@ void DrillSession::setLimitText(int index, const QString &text)
 
 bool DrillSession::leaveLimit(int index)
 {
-    const double minimum = m_rules.limits().at(index).minimum;
+    const double minimum = m_rules.limits()[std::size_t(index)].minimum;
     if (textValue(m_limitTexts.at(index)) >= minimum)
         return false;
     m_limitTexts[index] = decimalText(qint64(minimum));
@@ -68,7 +68,7 @@ void DrillSession::pose(Drawing drawing)
     const LimitValues least = m_rules.leastWorkable(drawing, m_problem);
     for (int i = 0; i < limitCount(); ++i) {
         if (values[i] < least[i])
-            m_limitTexts[i] = decimalText(qint64(m_rules.limits().at(i).minimum));
+            m_limitTexts[i] = decimalText(qint64(m_rules.limits()[std::size_t(i)].minimum));
     }
     m_problem = m_rules.draw(m_random, limitValues(), drawing, m_problem);
 }

@@ -2,14 +2,12 @@
 
 #include "core/drillset.h"
 
-#include "core/drills.h"
-
 namespace kalkora {
 
 DrillSet::DrillSet(RandomSource &random)
 {
-    for (const DrillRules *rules : drillsInTabOrder())
-        m_sessions.push_back(std::make_unique<DrillSession>(*rules, random));
+    for (const Drill drill : kDrills)
+        m_sessions[std::size_t(drill)] = std::make_unique<DrillSession>(rulesOf(drill), random);
 }
 
 void DrillSet::poseFirstProblems()

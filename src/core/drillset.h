@@ -2,28 +2,28 @@
 
 #pragma once
 
+#include "core/drills.h"
 #include "core/drillsession.h"
 
+#include <array>
+#include <iterator>
 #include <memory>
-#include <vector>
 
 namespace kalkora {
 
 class RandomSource;
 
-// The trainer's five drill sessions in tab order, drawing from one generator.
-// They hold everything a page shows, so they live from start-up to the end of
-// the run whether or not a page has been opened.
+// The trainer's five drill sessions, drawing from one generator. They hold
+// everything a page shows, so they live from start-up to the end of the run.
 class DrillSet
 {
 public:
     explicit DrillSet(RandomSource &random);
 
-    int count() const { return int(m_sessions.size()); }
-    DrillSession &session(int index) { return *m_sessions.at(std::size_t(index)); }
-    const DrillSession &session(int index) const { return *m_sessions.at(std::size_t(index)); }
+    DrillSession &session(Drill drill) { return *m_sessions[std::size_t(drill)]; }
+    const DrillSession &session(Drill drill) const { return *m_sessions[std::size_t(drill)]; }
 
-    // Each session's first problem, in tab order: the addition, subtraction,
+    // Each session's first problem, in the order of kDrills: the addition, subtraction,
     // completion and multiplication drawings seed the generator, and the
     // division drawing goes on from the multiplication page's numbers.
     void poseFirstProblems();
@@ -32,7 +32,7 @@ public:
     void hideBanners();
 
 private:
-    std::vector<std::unique_ptr<DrillSession>> m_sessions;
+    std::array<std::unique_ptr<DrillSession>, std::size(kDrills)> m_sessions;
 };
 
 } // namespace kalkora

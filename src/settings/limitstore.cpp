@@ -6,29 +6,16 @@
 #include "core/textvalue.h"
 
 namespace kalkora {
-namespace {
-
-// Visits the sessions' limits in the order of the record's fields.
-template <typename Visit> void eachLimit(DrillSet &drills, Visit visit)
-{
-    for (int s = 0; s < drills.count(); ++s) {
-        for (int limit = 0; limit < drills.session(s).limitCount(); ++limit)
-            visit(drills.session(s), limit);
-    }
-}
-
-} // namespace
 
 LimitStore::LimitStore(DrillSet &drills, const SettingsFile &file) : m_drills(drills), m_file(file)
 {
-    Q_ASSERT(texts().size() == SettingsRecord::FieldCount);
 }
 
-QStringList LimitStore::texts() const
+SettingsRecord::Texts LimitStore::texts() const
 {
-    QStringList texts;
-    eachLimit(m_drills,
-              [&](DrillSession &session, int limit) { texts << session.limitText(limit); });
+    SettingsRecord::Texts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = m_drills.session(kRecordFields[i].drill).limitText(kRecordFields[i].limit);
     return texts;
 }
 
@@ -37,17 +24,17 @@ SettingsError LimitStore::load()
     const SettingsFile::Reading reading = m_file.read();
     if (reading.error)
         return reading.error;
-    int field = 0;
-    eachLimit(m_drills, [&](DrillSession &session, int limit) {
-        if (const std::optional<qint16> stored = reading.fields[field++])
-            session.setLimitText(limit, decimalText(*stored));
-    });
+    for (std::size_t i = 0; i < reading.fields.size(); ++i) {
+        if (const std::optional<qint16> stored = reading.fields[i])
+            m_drills.session(kRecordFields[i].drill)
+                .setLimitText(kRecordFields[i].limit, decimalText(*stored));
+    }
     return std::nullopt;
 }
 
 SettingsError LimitStore::save()
 {
-    const QStringList current = texts();
+    const SettingsRecord::Texts current = texts();
     if (m_saved == current)
         return std::nullopt;
     if (SettingsError error = m_file.write(current))

@@ -4,17 +4,14 @@
 
 #include "settings/settingsfile.h"
 
-#include <QStringList>
-
 #include <optional>
 
 namespace kalkora {
 
 class DrillSet;
 
-// Keeps the limits of the drill sessions in the settings file: the seven
-// limit texts of the five sessions, in tab order, are the seven fields of its
-// record.
+// Keeps the limits of the drill sessions in the settings file, each in the
+// field of the record that kRecordFields gives it.
 class LimitStore
 {
 public:
@@ -32,11 +29,11 @@ public:
     SettingsError save();
 
 private:
-    QStringList texts() const;
+    SettingsRecord::Texts texts() const;
 
     DrillSet &m_drills;
     const SettingsFile &m_file;
-    std::optional<QStringList> m_saved;
+    std::optional<SettingsRecord::Texts> m_saved;
 };
 
 } // namespace kalkora

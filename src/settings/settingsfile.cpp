@@ -77,7 +77,7 @@ SettingsFile::Reading SettingsFile::read() const
     return result;
 }
 
-SettingsError SettingsFile::write(const QStringList &limitTexts) const
+SettingsError SettingsFile::write(const SettingsRecord::Texts &limitTexts) const
 {
     const QFileInfo info(m_path);
     if (info.exists() && !info.isFile())

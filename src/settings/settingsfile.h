@@ -60,7 +60,7 @@ public:
     // shows from the first run on where the limits will be kept.
     Reading read() const;
 
-    // Stores the seven limit texts (in record order) into the record. The
+    // Stores the limit texts into the record. The
     // file is replaced as a whole through a temporary file, so that at every
     // moment it holds either the old or the new content, never part of a
     // record; whatever follows the record is carried over byte for byte. When
@@ -68,7 +68,7 @@ public:
     // files) or the old content cannot be read, the record alone is written in
     // place with one write, which keeps the rest of the file and never
     // shortens it.
-    SettingsError write(const QStringList &limitTexts) const;
+    SettingsError write(const SettingsRecord::Texts &limitTexts) const;
 
 private:
     SettingsError writeInPlace(const QByteArray &record, const QString &whyNotReplaced) const;

@@ -37,14 +37,13 @@ qint16 SettingsRecord::fieldValue(QStringView text)
     return qint16(whole);
 }
 
-QByteArray SettingsRecord::encode(const QStringList &limitTexts, QByteArrayView file)
+QByteArray SettingsRecord::encode(const Texts &limitTexts, QByteArrayView file)
 {
-    Q_ASSERT(limitTexts.size() == FieldCount);
     QByteArray image = file.toByteArray();
     if (image.size() < Size)
         image.resize(Size);
     for (int i = 0; i < FieldCount; ++i)
-        qToLittleEndian<qint16>(fieldValue(limitTexts.at(i)), image.data() + 2 * i);
+        qToLittleEndian<qint16>(fieldValue(limitTexts[i]), image.data() + 2 * i);
     return image;
 }
 

@@ -352,7 +352,7 @@ private Q_SLOTS:
         QCOMPARE(m_run->random.seedsAtDraw, QList<int>({0, 4, 6, 8}));
         QStringList seen;
         for (int p = 0; p < 5; ++p) {
-            const DrillSession &s = m_run->trainer->drills().session(p);
+            const DrillSession &s = m_run->trainer->drills().session(Drill(p));
             seen << problemText(s.problem()) + u" |"_s;
             for (int limit = 0; limit < s.limitCount(); ++limit) seen << s.limitText(limit);
         }
@@ -407,7 +407,8 @@ private Q_SLOTS:
         const QString reports = m_run->reports.join(u'\n');
         QCOMPARE(m_run->reports.size(), folder ? 2 : 0);
         const QString named = u" a "_s + m_run->path + u" fájl"_s;
-        QVERIFY(!folder || reports.contains(u"box: A beállításokat nem sikerült betölteni"_s + named));
+        QVERIFY(!folder ||
+                reports.contains(u"box: A beállításokat nem sikerült betölteni"_s + named));
         QVERIFY(!folder || reports.contains((ending == Yes ? u"box"_s : u"stderr"_s) +
                                             u": A beállításokat nem sikerült elmenteni"_s + named));
     }

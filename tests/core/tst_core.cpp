@@ -84,7 +84,7 @@ private Q_SLOTS:
         QFETCH(ProblemKind, current);
         const DrillRules &rules = rulesOf(page);
         const Problem on{0, 0, current};
-        for (int i = 0; i < rules.limits().size(); ++i)
+        for (std::size_t i = 0; i < rules.limits().size(); ++i)
             QVERIFY(limits[i] >= rules.leastWorkable(drawing, on)[i]);
 
         // Addition reseeds on every pass after the first problem, division draws

@@ -61,7 +61,13 @@ struct Devices final : SettingsDevices {
 
 const QByteArray kTail = QByteArray::fromHex("DEAD BEEF 0001");
 const QByteArray kOld = QByteArray::fromHex("0100 0200 0300 0400 0500 0600 0700") + kTail;
-const QStringList kNewTexts = {"10", "20", "30", "40", "-3", "7.5", "6.5"};
+const SettingsRecord::Texts kNewTexts = {"10", "20", "30", "40", "-3", "7.5", "6.5"};
+// The limit each field of the record has always held, in the file's order:
+// moving a tab must not move a limit in the file.
+const std::pair<Drill, int> kStoredAs[] = {{Drill::Addition, 0},       {Drill::Subtraction, 0},
+                                           {Drill::Completion, 0},     {Drill::Multiplication, 0},
+                                           {Drill::Multiplication, 1}, {Drill::Division, 0},
+                                           {Drill::Division, 1}};
 const QByteArray kNew = QByteArray::fromHex("0A00 1400 1E00 2800 FDFF 0800 0600") + kTail;
 
 QByteArray contentOf(const QString &path) {
@@ -137,11 +143,9 @@ private Q_SLOTS:
         LimitStore store(drills, file);
         QCOMPARE(store.load(), std::nullopt);
         QStringList texts, typing = typed.split(u' ');
-        for (int p = 0; p < drills.count(); ++p) {
-            for (int limit = 0; limit < drills.session(p).limitCount(); ++limit) {
-                texts << drills.session(p).limitText(limit);
-                drills.session(p).setLimitText(limit, typing.takeFirst());
-            }
+        for (const auto &[drill, limit] : kStoredAs) {
+            texts << drills.session(drill).limitText(limit);
+            drills.session(drill).setLimitText(limit, typing.takeFirst());
         }
         QCOMPARE(texts.join(u' '), loaded);
         QCOMPARE(contentOf(m_path), content.isNull() ? "" : content);

@@ -44,7 +44,7 @@ inline float drawFor(qint64 value, double range, double offset) {
 }
 
 enum Page { Add, Sub, Compl, Mult, Div };
-inline const DrillRules &rulesOf(int page) { return *drillsInTabOrder()[std::size_t(page)]; }
+inline const DrillRules &rulesOf(int page) { return kalkora::rulesOf(Drill(page)); }
 
 } // namespace kalkora::test
 

@@ -91,7 +91,7 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
     label->setTextFormat(Qt::PlainText);
     if (row.role == Role::Banner) {
         m_banner = label;
-        makeAlert(label);
+        prepareBanner(label);
     }
     return label;
 }
@@ -126,20 +126,20 @@ void DrillPage::showState()
     for (std::size_t row = 0; row < m_table.controls.size(); ++row) {
         const ControlState state = controlState(m_table, row, m_session);
         QWidget *widget = control(row);
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !state.text.isNull()) {
-            if (label->text() != state.text)
-                label->setText(state.text);
+        if (auto *label = qobject_cast<QLabel *>(widget); label && state.text) {
+            if (label->text() != *state.text)
+                label->setText(*state.text);
         } else if (auto *field = qobject_cast<QLineEdit *>(widget);
-                   field && !state.text.isNull() && field->text() != state.text) {
-            field->setText(state.text);
+                   field && state.text && field->text() != *state.text) {
+            field->setText(*state.text);
         }
         if (widget->isHidden() == state.visible)
             widget->setVisible(state.visible);
         // Setting a name or description tells a screen reader of a change.
-        if (!state.name.isNull() && widget->accessibleName() != state.name)
-            widget->setAccessibleName(state.name);
-        if (!state.description.isNull() && widget->accessibleDescription() != state.description)
-            widget->setAccessibleDescription(state.description);
+        if (state.name && widget->accessibleName() != *state.name)
+            widget->setAccessibleName(*state.name);
+        if (state.description && widget->accessibleDescription() != *state.description)
+            widget->setAccessibleDescription(*state.description);
     }
     if (const Banner banner = m_session.banner(); banner != Banner::Hidden)
         showVerdictColour(m_banner, banner == Banner::Right);

@@ -76,14 +76,14 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
     ControlState state{c.text.toString(), isShown(c, session), {}, {}};
     const auto counter = [&](qint64 value) {
         state.text = decimalText(value);
-        state.name = captionText(table, row) + QLatin1Char(' ') + state.text;
+        state.name = captionText(table, row) + QLatin1Char(' ') + *state.text;
     };
     switch (c.role) {
     case Role::FirstOperand:
     case Role::SecondOperand:
         state.text = operandText(c, session);
         state.name = (c.role == Role::FirstOperand ? table.firstName : table.secondName) +
-                     QStringLiteral(": ") + state.text;
+                     QStringLiteral(": ") + *state.text;
         break;
     case Role::Sign:
     case Role::BoldSign:
@@ -91,7 +91,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         state.name = signWord(c.text);
         break;
     case Role::Answer:
-        state.text = QString();
+        state.text.reset();
         state.name = kAnswer.toString();
         state.description = problemDescription(table, session);
         break;
@@ -102,7 +102,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
     case Role::Banner:
         // Hidden, the banner keeps the verdict it showed last.
         if (session.banner() == Banner::Hidden)
-            state.text = QString();
+            state.text.reset();
         else
             state.text =
                 (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict).toString();
@@ -111,7 +111,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         counter(session.given());
         // "Felaldva: 3 feladat": the word after the counter belongs to it.
         if (row + 1 < table.controls.size() && table.controls[row + 1].role == Role::CaptionAfter)
-            state.name += QLatin1Char(' ') + table.controls[row + 1].text;
+            *state.name += QLatin1Char(' ') + table.controls[row + 1].text;
         break;
     case Role::Right:
         counter(session.right());
@@ -131,7 +131,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         state.name = captionText(table, row);
         break;
     case Role::History:
-        state.text = QString();
+        state.text.reset();
         state.name = kHistoryName.toString();
         break;
     case Role::Caption:

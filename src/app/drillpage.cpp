@@ -44,10 +44,15 @@ DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips 
             widget->setFocusPolicy(Qt::NoFocus);
         m_controls.append(widget);
     }
-    // A limit's caption also labels the field for tools that follow label relations.
-    for (std::size_t row = 0; row < table.controls.size(); ++row) {
-        if (table.controls[row].role == Role::Limit && captionBefore(table, row))
-            static_cast<QLabel *>(control(row - 1))->setBuddy(control(row));
+    // A limit's caption, the label that shows the text the field is named
+    // by, also labels the field for tools that follow label relations.
+    for (std::size_t field = 0; field < table.controls.size(); ++field) {
+        for (std::size_t caption = 0; caption < table.controls.size(); ++caption) {
+            if (table.controls[field].role == Role::Limit &&
+                table.controls[caption].role == Role::Caption &&
+                table.controls[caption].text == table.controls[field].text)
+                static_cast<QLabel *>(control(caption))->setBuddy(control(field));
+        }
     }
     showState();
 }

@@ -39,12 +39,6 @@ QString operandText(const ControlRow &row, const DrillSession &session)
     return row.role == Role::FirstOperand ? session.firstText() : session.secondText();
 }
 
-QString captionText(const PageTable &table, std::size_t row)
-{
-    const ControlRow *caption = captionBefore(table, row);
-    return caption ? caption->text.toString() : QString();
-}
-
 // The problem as it reads from left to right, with the answer field as the
 // unknown: "7 plusz 2 egyenlő mennyi?", "5 plusz mennyi egyenlő 12?".
 QString problemDescription(const PageTable &table, const DrillSession &session)
@@ -63,20 +57,13 @@ QString problemDescription(const PageTable &table, const DrillSession &session)
 
 } // namespace
 
-const ControlRow *captionBefore(const PageTable &table, std::size_t row)
-{
-    if (row == 0 || table.controls[row - 1].role != Role::Caption)
-        return nullptr;
-    return &table.controls[row - 1];
-}
-
 ControlState controlState(const PageTable &table, std::size_t row, const DrillSession &session)
 {
     const ControlRow &c = table.controls[row];
     ControlState state{c.text.toString(), isShown(c, session), {}, {}};
-    const auto counter = [&](qint64 value) {
+    const auto counter = [&](QStringView caption, qint64 value) {
         state.text = decimalText(value);
-        state.name = captionText(table, row) + QLatin1Char(' ') + *state.text;
+        state.name = caption + QLatin1Char(' ') + *state.text;
     };
     switch (c.role) {
     case Role::FirstOperand:
@@ -108,16 +95,15 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
                 (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict).toString();
         break;
     case Role::Given:
-        counter(session.given());
         // "Felaldva: 3 feladat": the word after the counter belongs to it.
-        if (row + 1 < table.controls.size() && table.controls[row + 1].role == Role::CaptionAfter)
-            *state.name += QLatin1Char(' ') + table.controls[row + 1].text;
+        counter(kGivenCaption, session.given());
+        *state.name += QLatin1Char(' ') + kGivenAfter;
         break;
     case Role::Right:
-        counter(session.right());
+        counter(kRightCaption, session.right());
         break;
     case Role::Wrong:
-        counter(session.wrong());
+        counter(kWrongCaption, session.wrong());
         break;
     case Role::Percent:
         state.text = session.percentText();
@@ -128,7 +114,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         break;
     case Role::Limit:
         state.text = session.limitText(c.limit);
-        state.name = captionText(table, row);
+        state.name = c.text.toString();
         break;
     case Role::History:
         state.text.reset();

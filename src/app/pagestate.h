@@ -27,8 +27,4 @@ struct ControlState
 
 ControlState controlState(const PageTable &table, std::size_t row, const DrillSession &session);
 
-// The caption that names a control: the row right before it, when that is a
-// caption.
-const ControlRow *captionBefore(const PageTable &table, std::size_t row);
-
 } // namespace kalkora

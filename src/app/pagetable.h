@@ -34,14 +34,13 @@ enum class Role {
 };
 
 // One control of a page: geometry in twips from the tab strip's top-left
-// corner, tab row included. A caption stands in its table right before the
-// control it names, the word after the given counter right after it; the
-// problem's numbers, signs and answer field stand in reading order.
+// corner, tab row included. The problem's numbers, signs and answer field
+// stand in reading order.
 struct ControlRow
 {
     Role role;
     const char *name; // objectName; array elements as Label2_24
-    QStringView text;
+    QStringView text; // what it shows at first; a limit field: the caption that names it
     int left, top, width, height;
     int tabIndex = -1; // window-wide keyboard order; -1 for controls that take no focus
     int limit = -1;    // a limit field's place among its page's limits

@@ -29,7 +29,7 @@ constexpr ControlRow kAddition[] = {
     {R::Caption, "Label2_3", kWrongCaption, 90, 3150, 1590, 375},
     {R::Wrong, "lbHibas", u"0", 1710, 3105, 960, 420},
     {R::Caption, "Label2_24", kResultLimit, 270, 4095, 2130, 375},
-    {R::Limit, "txMaxPlusz", u"", 2565, 4050, 915, 480, 82, 0},
+    {R::Limit, "txMaxPlusz", kResultLimit, 2565, 4050, 915, 480, 82, 0},
 };
 
 constexpr ControlRow kSubtraction[] = {
@@ -49,7 +49,7 @@ constexpr ControlRow kSubtraction[] = {
     {R::Caption, "Label2_4", kWrongCaption, 90, 3195, 1590, 375},
     {R::Wrong, "lbKHibas", u"0", 1710, 3150, 960, 420},
     {R::Caption, "Label2_25", kNumberLimit, 225, 4095, 2130, 375},
-    {R::Limit, "txKivMax", u"", 2520, 4050, 915, 480, 84, 0},
+    {R::Limit, "txKivMax", kNumberLimit, 2520, 4050, 915, 480, 84, 0},
     {R::History, "ListView2", u"", 6300, 1845, 3210, 3120, 45},
 };
 
@@ -74,7 +74,7 @@ constexpr ControlRow kCompletion[] = {
     {R::Caption, "Label2_11", kWrongCaption, 240, 3240, 1590, 375},
     {R::Wrong, "lbPHibas", u"0", 1860, 3195, 960, 420},
     {R::Caption, "Label2_26", kResultLimit, 330, 3870, 2130, 375},
-    {R::Limit, "txPotlasMax", u"", 2625, 3825, 915, 480, 86, 0},
+    {R::Limit, "txPotlasMax", kResultLimit, 2625, 3825, 915, 480, 86, 0},
 };
 
 constexpr ControlRow kMultiplication[] = {
@@ -94,9 +94,9 @@ constexpr ControlRow kMultiplication[] = {
     {R::Caption, "Label2_15", kWrongCaption, 270, 3015, 1590, 375},
     {R::Wrong, "lbSzHibas", u"0", 1890, 2970, 960, 420},
     {R::Caption, "Label2_16", kResultLimit, 315, 3915, 2130, 375},
-    {R::Limit, "txMaxSz", u"", 2610, 3870, 915, 480, 60, 0},
+    {R::Limit, "txMaxSz", kResultLimit, 2610, 3870, 915, 480, 60, 0},
     {R::Caption, "Label2_17", kMultiplierLimit, 315, 4500, 2130, 375},
-    {R::Limit, "txMaxSzorzo", u"", 2610, 4410, 915, 480, 63, 1},
+    {R::Limit, "txMaxSzorzo", kMultiplierLimit, 2610, 4410, 915, 480, 63, 1},
 };
 
 constexpr ControlRow kDivision[] = {
@@ -116,9 +116,9 @@ constexpr ControlRow kDivision[] = {
     {R::Caption, "Label2_20", kWrongCaption, 225, 3060, 1590, 375},
     {R::Wrong, "lbOHibas", u"0", 1845, 3015, 960, 420},
     {R::Caption, "Label2_19", kResultLimit, 270, 3960, 2130, 375},
-    {R::Limit, "txMaxO", u"", 2565, 3915, 915, 480, 65, 0},
+    {R::Limit, "txMaxO", kResultLimit, 2565, 3915, 915, 480, 65, 0},
     {R::Caption, "Label2_18", kDivisorLimit, 270, 4545, 2130, 375},
-    {R::Limit, "txMaxOszto", u"", 2565, 4455, 915, 480, 64, 1},
+    {R::Limit, "txMaxOszto", kDivisorLimit, 2565, 4455, 915, 480, 64, 1},
 };
 
 // On the completion page the second number stands right of the equals sign;

@@ -203,8 +203,11 @@ private Q_SLOTS:
                     drawFor(5, 10, 2), drawFor(7, 10, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)});
         QLineEdit *field = front(index)->answerField();
         window().bannerTimer()->stop();
+        QSignalSpy checked(page(index), &DrillPage::checked);
+        QTest::keyClick(field, Qt::Key_Return); // nothing typed: nothing checked
         QTest::keyClicks(field, answer);
         QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(checked.size(), 1);
         QStringList said;
         for (std::size_t row = 0; row < page(index)->table().controls.size(); ++row) {
             const Role role = page(index)->table().controls[row].role;
@@ -233,8 +236,14 @@ private Q_SLOTS:
         for (int from = 0; from < 5; ++from) {
             for (int to = -4; to < 5; ++to) {
                 for (const bool limit : {false, true}) {
+                    const char *keys[] = {"Ctrl+PgUp", "Ctrl+PgDn", "Ctrl+Shift+Tab", "Ctrl+Tab"};
+                    const QString way =
+                        to < 0 ? QString::fromLatin1(keys[to + 4])
+                               : u"a click on "_s + drillPages()[to].tabCaption.toString();
                     if (to != from)
-                        QTest::addRow("%d to %d from the %s", from, to, limit ? "limit" : "answer")
+                        QTest::addRow("%s, %s, from the %s field",
+                                      qPrintable(drillPages()[from].tabCaption.toString()),
+                                      qPrintable(way), limit ? "limit" : "answer")
                             << from << to << limit;
                 }
             }
@@ -363,10 +372,25 @@ private Q_SLOTS:
         QCOMPARE(frame.topLeft(), centredPosition(window().screen()->geometry(), frame.size()));
         QCOMPARE(window().focusWidget(), window().tabStrip()->tabBar());
         QVERIFY(m_run->reports.isEmpty());
-        // Odd gaps up and left, off a small screen, on a second one.
-        QCOMPARE(centredPosition({0, 0, 1024, 768}, {669, 411}), QPoint(177, 178));
-        QCOMPARE(centredPosition({0, 0, 640, 400}, {669, 410}), QPoint(-15, -5));
-        QCOMPARE(centredPosition({1920, 0, 1280, 1024}, {680, 424}), QPoint(2220, 300));
+    }
+
+    // Where a window of a given outer size stands when centred on a screen.
+    void centring_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("corner");
+        QTest::newRow("odd gaps: the extra pixel below and right")
+            << QRect(0, 0, 1024, 768) << QSize(669, 411) << QPoint(177, 178);
+        QTest::newRow("a screen smaller than the window")
+            << QRect(0, 0, 640, 400) << QSize(669, 410) << QPoint(-15, -5);
+        QTest::newRow("the second screen")
+            << QRect(1920, 0, 1280, 1024) << QSize(680, 424) << QPoint(2220, 300);
+    }
+    void centring() {
+        QFETCH(QRect, screen);
+        QFETCH(QSize, frame);
+        QFETCH(QPoint, corner);
+        QCOMPARE(centredPosition(screen, frame), corner);
     }
 
     void endings_data() {
@@ -416,21 +440,29 @@ private Q_SLOTS:
     // With nobody typing or clicking the caret rests: its blinking stops
     // (Qt's line edits follow the flash time 0). A key or a mouse press
     // brings it back, and typing puts the rest off.
+    void caretRests_data() {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("a key wakes it") << false;
+        QTest::newRow("a click wakes it") << true;
+    }
     void caretRests() {
+        QFETCH(bool, click);
+        constexpr int kRest = 300;
         QGuiApplication::styleHints()->setCursorFlashTime(500);
-        const CaretRest rest(300);
-        QVERIFY(!rest.resting());
-        for (const bool click : {false, true}) {
-            QTRY_VERIFY(rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 0);
-            QTest::qWait(700); // and stays at rest
-            click ? QTest::mouseClick(page(0)->answerField(), Qt::LeftButton)
-                  : QTest::keyClick(page(0)->answerField(), Qt::Key_1);
-            QVERIFY(!rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 500);
-            QTest::qWait(200);
-            QTest::keyClick(page(0)->answerField(), Qt::Key_1);
-            QTest::qWait(200);
-            QVERIFY(!rest.resting());
-        }
+        const CaretRest rest(kRest);
+        QElapsedTimer since;
+        since.start();
+        QTRY_VERIFY(rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 0);
+        QVERIFY(since.elapsed() >= kRest);
+        click ? QTest::mouseClick(page(0)->answerField(), Qt::LeftButton)
+              : QTest::keyClick(page(0)->answerField(), Qt::Key_1);
+        since.restart();
+        QVERIFY(!rest.resting() && QGuiApplication::styleHints()->cursorFlashTime() == 500);
+        // Typing on half-way puts the rest off: it comes a full rest after the latest key.
+        QTimer::singleShot(kRest / 2, page(0)->answerField(),
+                           [this] { QTest::keyClick(page(0)->answerField(), Qt::Key_1); });
+        QTRY_VERIFY(rest.resting());
+        QVERIFY(since.elapsed() >= kRest * 3 / 2);
     }
 };
 

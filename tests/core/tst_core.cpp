@@ -124,7 +124,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("outcome"); // counters, percentage and the history rows
         const auto row = [](Page page, const QStringList &answers, const char *outcome) {
-            QTest::addRow("page %d: \"%s\"", page, qPrintable(answers.join(u"\", \"")))
+            QTest::addRow("%s, answers \"%s\"", pageName(page), qPrintable(answers.join(u"\", \"")))
                 << int(page) << answers << QString(outcome);
         };
         row(Add, {""}, "0 right 0 wrong 100 %");
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed"); // the page's limit texts, blank between
         QTest::addColumn<QString>("after"); // leaving them | or with the first problem | the next
         const auto row = [](Page page, const char *typed, const char *after) {
-            QTest::addRow("page %d: %s", page, typed)
+            QTest::addRow("%s, limits typed %s", pageName(page), typed)
                 << int(page) << QString(typed) << QString(after);
         };
         row(Add, "7", "10 | 7 | 7");

@@ -44,6 +44,10 @@ inline float drawFor(qint64 value, double range, double offset) {
 }
 
 enum Page { Add, Sub, Compl, Mult, Div };
+inline const char *pageName(int page) {
+    const char *names[] = {"addition", "subtraction", "completion", "multiplication", "division"};
+    return names[page];
+}
 inline const DrillRules &rulesOf(int page) { return kalkora::rulesOf(Drill(page)); }
 
 } // namespace kalkora::test

@@ -17,6 +17,7 @@
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "fuzzinput.h"
+#include "support/admissible.h"
 
 #include <QString>
 
@@ -85,38 +86,7 @@ void require(bool ok, int page, const char *what, const DrillSession &s)
 // in force (those the drawing read, a blocking limit already replaced).
 void requireWithinLimits(int page, const DrillSession &s, Drawing drawing)
 {
-    const qint64 a = s.problem().first;
-    const qint64 b = s.problem().second;
-    const LimitValues limits = s.limitValues();
-    bool ok = false;
-    switch (page) {
-    case Addition:
-        ok = a >= 1 && b >= 1 && double(a + b) <= limits[0] &&
-             (drawing == Drawing::Next || (a <= 99 && b <= 99));
-        break;
-    case Subtraction:
-        ok = b >= 1 && a > b && double(a) < limits[0] + 1;
-        break;
-    case Completion:
-        if (s.problem().kind == ProblemKind::MissingAddend)
-            ok = a >= 2 && a <= b && b <= 100 && double(a + b) <= limits[0];
-        else
-            ok = s.problem().kind == ProblemKind::MissingSubtrahend && b >= 2 && b <= a &&
-                 b <= 100 && double(a) < limits[0] + 2;
-        break;
-    case Multiplication:
-        ok = a >= 2 && a <= 10 && b >= 2 && b <= 10 && double(a * b) <= limits[0] &&
-             (drawing == Drawing::First || double(std::min(a, b)) <= limits[1]);
-        break;
-    case Division: {
-        const qint64 q = b != 0 ? a / b : 0;
-        ok = b >= 2 && b <= 11 && double(b) <= limits[1] && a % b == 0 && q >= 2 && q <= 11 &&
-             double(a) <= limits[0];
-        break;
-    }
-    default:
-        break;
-    }
+    const bool ok = test::admissible(Drill(page), s.problem(), s.limitValues(), drawing);
     require(ok, page, "problem outside the page's limits", s);
 }
 

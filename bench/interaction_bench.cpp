@@ -6,6 +6,7 @@
 #include "core/drills.h"
 #include "core/drillsession.h"
 #include "core/historymodel.h"
+#include "core/problemsource.h"
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "percentiles.h"
@@ -36,7 +37,8 @@ void checkNext(benchmark::State &state, const DrillRules &rules, QStringList lim
 {
     const SystemClock clock;
     Generator generator(clock);
-    DrillSession session(rules, generator);
+    DrawnProblems drawn(generator);
+    DrillSession session(rules, drawn);
     for (int slot = 0; slot < limits.size(); ++slot)
         session.setLimitText(slot, limits.at(slot));
     session.poseFirstProblem();

@@ -11,6 +11,7 @@
 #include "app/tabstrip.h"
 #include "core/drillset.h"
 #include "core/historymodel.h"
+#include "core/problemsource.h"
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "percentiles.h"
@@ -53,7 +54,8 @@ struct Window
     }
     SystemClock clock;
     Generator generator{clock};
-    DrillSet drills{generator};
+    DrawnProblems drawn{generator};
+    DrillSet drills{drawn};
     std::optional<MainWindow> window;
 };
 

@@ -14,6 +14,7 @@
 #include "core/drills.h"
 #include "core/drillsession.h"
 #include "core/historymodel.h"
+#include "core/problemsource.h"
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "fuzzinput.h"
@@ -159,13 +160,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::FuzzInput in(data, size);
     FuzzClock clock(in);
     CountingRandom random(clock);
+    DrawnProblems drawn(random);
     std::array<std::unique_ptr<DrillSession>, PageCount> sessions;
 
     // Stored limits reach the sessions before their first problems, unchecked,
     // as start-up puts them into the fields.
     const uint8_t stored = in.byte();
     for (int page = 0; page < PageCount; ++page) {
-        sessions[page] = std::make_unique<DrillSession>(rulesOf(Drill(page)), random);
+        sessions[page] = std::make_unique<DrillSession>(rulesOf(Drill(page)), drawn);
         DrillSession &s = *sessions[page];
         for (int slot = 0; slot < s.limitCount(); ++slot) {
             if (stored & (1 << (page + slot)))

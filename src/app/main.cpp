@@ -5,6 +5,7 @@
 #include "app/filefaultreporter.h"
 #include "app/qttranslations.h"
 #include "app/trainer.h"
+#include "core/problemsource.h"
 #include "core/random.h"
 #include "settings/settingsfile.h"
 
@@ -33,10 +34,11 @@ int main(int argc, char *argv[])
 
     const kalkora::SystemClock clock;
     kalkora::Generator generator(clock);
+    kalkora::DrawnProblems problems(generator);
     const kalkora::SettingsFile settings;
     kalkora::FileFaultReporter reporter;
     kalkora::ExitQuestion question;
-    kalkora::Trainer trainer(generator, settings, reporter, question);
+    kalkora::Trainer trainer(problems, settings, reporter, question);
     trainer.window().show();
     return QApplication::exec();
 }

@@ -15,9 +15,9 @@ Trainer::Started::Started(DrillSet &drills, LimitStore &store, FileFaultReporter
     drills.poseFirstProblems();
 }
 
-Trainer::Trainer(RandomSource &random, const SettingsFile &file, FileFaultReporter &reporter,
+Trainer::Trainer(ProblemSource &problems, const SettingsFile &file, FileFaultReporter &reporter,
                  ExitQuestion &question)
-    : m_drills(random), m_store(m_drills, file), m_started(m_drills, m_store, reporter),
+    : m_drills(problems), m_store(m_drills, file), m_started(m_drills, m_store, reporter),
       m_window(m_drills), m_ending(m_window, m_store, reporter, question)
 {
     centreOnScreen(m_window);

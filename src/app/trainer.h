@@ -11,7 +11,7 @@ namespace kalkora {
 
 class ExitQuestion;
 class FileFaultReporter;
-class RandomSource;
+class ProblemSource;
 class SettingsFile;
 
 // The running trainer: the drill sessions with their stored limits, the
@@ -23,7 +23,7 @@ class SettingsFile;
 class Trainer
 {
 public:
-    Trainer(RandomSource &random, const SettingsFile &file, FileFaultReporter &reporter,
+    Trainer(ProblemSource &problems, const SettingsFile &file, FileFaultReporter &reporter,
             ExitQuestion &question);
 
     DrillSet &drills() { return m_drills; }

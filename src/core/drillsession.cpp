@@ -4,14 +4,15 @@
 
 #include "core/historymodel.h"
 #include "core/percentage.h"
+#include "core/problemsource.h"
 #include "core/textvalue.h"
 
 #include <algorithm>
 
 namespace kalkora {
 
-DrillSession::DrillSession(const DrillRules &rules, RandomSource &random)
-    : m_rules(rules), m_random(random)
+DrillSession::DrillSession(const DrillRules &rules, ProblemSource &problems)
+    : m_rules(rules), m_problems(problems)
 {
     for (const LimitRule &limit : rules.limits())
         m_limitTexts << decimalText(qint64(limit.initial));
@@ -70,7 +71,7 @@ void DrillSession::pose(Drawing drawing)
         if (values[i] < least[i])
             m_limitTexts[i] = decimalText(qint64(m_rules.limits()[std::size_t(i)].minimum));
     }
-    m_problem = m_rules.draw(m_random, limitValues(), drawing, m_problem);
+    m_problem = m_problems.pose(m_rules, limitValues(), drawing, m_problem);
 }
 
 void DrillSession::poseFirstProblem()

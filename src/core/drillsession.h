@@ -11,7 +11,7 @@
 namespace kalkora {
 
 class HistoryModel;
-class RandomSource;
+class ProblemSource;
 
 enum class Banner { Hidden, Right, Wrong };
 enum class Verdict { Ignored, Right, Wrong };
@@ -26,7 +26,7 @@ enum class Verdict { Ignored, Right, Wrong };
 class DrillSession
 {
 public:
-    DrillSession(const DrillRules &rules, RandomSource &random);
+    DrillSession(const DrillRules &rules, ProblemSource &problems);
     ~DrillSession();
     DrillSession(const DrillSession &) = delete;
     DrillSession &operator=(const DrillSession &) = delete;
@@ -64,7 +64,7 @@ private:
     void pose(Drawing drawing);
 
     const DrillRules &m_rules;
-    RandomSource &m_random;
+    ProblemSource &m_problems;
     Problem m_problem;
     qint64 m_right = 0;
     qint64 m_wrong = 0;

@@ -4,10 +4,10 @@
 
 namespace kalkora {
 
-DrillSet::DrillSet(RandomSource &random)
+DrillSet::DrillSet(ProblemSource &problems)
 {
     for (const Drill drill : kDrills)
-        m_sessions[std::size_t(drill)] = std::make_unique<DrillSession>(rulesOf(drill), random);
+        m_sessions[std::size_t(drill)] = std::make_unique<DrillSession>(rulesOf(drill), problems);
 }
 
 void DrillSet::poseFirstProblems()

@@ -11,14 +11,14 @@
 
 namespace kalkora {
 
-class RandomSource;
+class ProblemSource;
 
-// The trainer's five drill sessions, drawing from one generator. They hold
+// The trainer's five drill sessions, their problems from one source. They hold
 // everything a page shows, so they live from start-up to the end of the run.
 class DrillSet
 {
 public:
-    explicit DrillSet(RandomSource &random);
+    explicit DrillSet(ProblemSource &problems);
 
     DrillSession &session(Drill drill) { return *m_sessions[std::size_t(drill)]; }
     const DrillSession &session(Drill drill) const { return *m_sessions[std::size_t(drill)]; }

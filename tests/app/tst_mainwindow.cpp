@@ -27,14 +27,15 @@ const QByteArray kOld = QByteArray::fromHex("0B00 0C00 0D00 0E00 0300 1500 0400"
 
 // The program as it starts, and what it meets: set.dat in a folder of its
 // own (a folder itself for a null content), reports kept instead of shown,
-// and a generator playing a script.
+// and the problems a test poses.
 struct Run final : FileFaultReporter {
-    Run(const QByteArray &initial, QList<float> script) : random(std::move(script)) {
+    Run(const QByteArray &initial, std::map<Drill, QList<Problem>> posed)
+        : problems(std::move(posed)) {
         if (QFile file(path); initial.isNull())
             made = QDir(dir.path()).mkdir(u"set.dat"_s);
         else
             made = file.open(QIODevice::WriteOnly) && file.write(initial) == initial.size();
-        trainer.emplace(random, settings, *this, question); // start-up
+        trainer.emplace(problems, settings, *this, question); // start-up
     }
     void report(const QString &plain, const QString &detail, Channel channel) override {
         reports << (channel == Channel::Box ? u"box: "_s : u"stderr: "_s) + plain + u' ' + detail;
@@ -43,7 +44,7 @@ struct Run final : FileFaultReporter {
     QString path = dir.filePath(u"set.dat"_s);
     bool made = false;
     QStringList reports;
-    ScriptedRandom random;
+    PosedProblems problems;
     SettingsFile settings{path};
     ExitQuestion question;
     std::optional<Trainer> trainer;
@@ -65,9 +66,9 @@ class TestMainWindow : public QObject
     std::optional<Run> m_run;
     bool m_activates = true; // once it did not, the next tests fail at once
 
-    void startShown(const QByteArray &initial = kOld, const QList<float> &script = {}) {
+    void startShown(const QByteArray &initial = kOld, std::map<Drill, QList<Problem>> posed = {}) {
         QVERIFY2(m_activates, "the window did not become active in an earlier test");
-        m_run.emplace(initial, script);
+        m_run.emplace(initial, std::move(posed));
         window().show();
         QVERIFY((m_activates = m_run->made && QTest::qWaitForWindowActive(&window())));
     }
@@ -197,10 +198,13 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, answer);
         QFETCH(QString, seen);
-        startShown("",
-                   {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(9, 50, 1), drawFor(2, 50, 1),
-                    drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(6, 99, 2), drawFor(7, 99, 2),
-                    drawFor(5, 10, 2), drawFor(7, 10, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)});
+        startShown(
+            "", {{Drill::Addition, {{3, 4}}},
+                 {Drill::Subtraction, {{9, 2}}},
+                 {Drill::Completion,
+                  {{5, 12, ProblemKind::MissingAddend}, {12, 5, ProblemKind::MissingSubtrahend}}},
+                 {Drill::Multiplication, {{6, 7}}},
+                 {Drill::Division, {{35, 5}}}});
         QLineEdit *field = front(index)->answerField();
         window().bannerTimer()->stop();
         QSignalSpy checked(page(index), &DrillPage::checked);
@@ -347,27 +351,24 @@ private Q_SLOTS:
         QCOMPARE(s.limitText(0).size(), 100'000);
     }
 
-    // The stored limits read as stored (no minimum; the field the file is too
-    // short for as it was) before any drawing: 6 turns down 3 + 4, and 13
-    // turns down 15 : 5. The problems come in tab order, each of the first
-    // four pages after a seeding; division goes on unseeded. Then the window,
-    // centred by its outer size, with the keyboard on the tab strip.
+    // The stored limits reach the first drawings as stored (no minimum; the
+    // field the file is too short for as it was), but for one that admits no
+    // problem at all (completion 1), which gets its minimum; the drills are
+    // asked for their first problems in the order addition, subtraction,
+    // completion, multiplication, division. Then the window, centred by its
+    // outer size, with the keyboard on the tab strip.
     void startUp() {
-        startShown(QByteArray::fromHex("0600 0900 1100 0C00 0300 0D00 04"),
-                   {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(1, 99, 1), drawFor(2, 99, 1),
-                    drawFor(9, 9, 1), drawFor(2, 9, 1), drawFor(5, 99, 2), drawFor(12, 99, 2),
-                    drawFor(6, 99, 2), drawFor(2, 99, 2), drawFor(5, 10, 2), drawFor(3, 10, 2),
-                    drawFor(3, 10, 2), drawFor(4, 10, 2)});
-        QCOMPARE(m_run->random.seedsAtDraw, QList<int>({0, 4, 6, 8}));
-        QStringList seen;
-        for (int p = 0; p < 5; ++p) {
-            const DrillSession &s = m_run->trainer->drills().session(Drill(p));
-            seen << problemText(s.problem()) + u" |"_s;
-            for (int limit = 0; limit < s.limitCount(); ++limit) seen << s.limitText(limit);
+        startShown(QByteArray::fromHex("0600 0900 0100 0C00 0300 0D00 04"));
+        QStringList asked;
+        for (const auto &[drill, limits] : std::as_const(m_run->problems.asked)) {
+            const DrillSession &s = m_run->trainer->drills().session(drill);
+            QStringList line{QString::fromLatin1(pageName(int(drill)))};
+            for (int limit = 0; limit < s.limitCount(); ++limit)
+                line << QString::number(limits[limit]) + u'=' + s.limitText(limit);
+            asked << line.join(u' ');
         }
-        QCOMPARE(seen.join(u' '),
-                 "1 ? 2 (kind 0) | 6 9 ? 2 (kind 0) | 9 5 ? 12 (kind 1) | 17 6 ? 2 "
-                 "(kind 0) | 12 3 12 ? 3 (kind 0) | 13 5");
+        QCOMPARE(asked.join(u", "), "addition 6=6, subtraction 9=9, completion 10=10, "
+                                    "multiplication 12=12 3=3, division 13=13 5=5");
         const QRect frame = window().frameGeometry();
         QCOMPARE(frame.topLeft(), centredPosition(window().screen()->geometry(), frame.size()));
         QCOMPARE(window().focusWidget(), window().tabStrip()->tabBar());

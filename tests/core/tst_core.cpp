@@ -68,7 +68,7 @@ private Q_SLOTS:
         // its first problem unseeded, every other drawing seeds once before it starts.
         const bool everyPass = page == Add && drawing == Drawing::Next;
         const bool unseeded = page == Div && drawing == Drawing::First;
-        ScriptedRandom random; // a real generator, its clock stopped
+        CountingRandom random; // a real generator, its clock stopped
         QHash<std::pair<qint64, qint64>, int> hits;
         const int samples = std::max(3000, 60 * count);
         for (int i = 0; i < samples; ++i) {
@@ -121,23 +121,20 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QStringList, answers);
         QFETCH(QString, outcome);
-        // The first problems are 3 + 4, 9 - 2, 5 + ? = 12, 6 * 7 and 35 : 5; after
-        // a right answer come 10 + 20 and 12 - ? = 5.
-        const QList<float> scripts[] = {
-            {drawFor(3, 99, 1), drawFor(4, 99, 1), drawFor(10, 50, 1), drawFor(20, 50, 1)},
-            {drawFor(9, 50, 1), drawFor(2, 50, 1)},
-            {drawFor(5, 99, 2), drawFor(12, 99, 2), drawFor(12, 50, 2), drawFor(5, 99, 2)},
-            {drawFor(6, 99, 2), drawFor(7, 99, 2)},
-            {drawFor(5, 10, 2), drawFor(7, 10, 2)},
-        };
-        ScriptedRandom random(scripts[page]);
-        DrillSession s(rulesOf(page), random);
+        PosedProblems posed(
+            {{Drill::Addition, {{3, 4}, {10, 20}}},
+             {Drill::Subtraction, {{9, 2}}},
+             {Drill::Completion,
+              {{5, 12, ProblemKind::MissingAddend}, {12, 5, ProblemKind::MissingSubtrahend}}},
+             {Drill::Multiplication, {{6, 7}}},
+             {Drill::Division, {{35, 5}}}});
+        DrillSession s(rulesOf(page), posed);
         s.poseFirstProblem();
         for (const QString &answer : std::as_const(answers)) {
-            const int draws = random.draws;
+            const qsizetype asked = posed.asked.size();
             const Verdict verdict = s.check(answer);
             QCOMPARE(verdict == Verdict::Ignored, answer.isEmpty());
-            QCOMPARE(random.draws > draws, verdict == Verdict::Right); // wrong keeps the problem
+            QCOMPARE(posed.asked.size() > asked, verdict == Verdict::Right); // wrong keeps it
             if (verdict != Verdict::Ignored)
                 QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
         }
@@ -184,8 +181,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, after);
         const QStringList texts = typed.split(u' ');
-        ScriptedRandom random;
-        DrillSession leaving(rulesOf(page), random), drawing(rulesOf(page), random);
+        CountingRandom random;
+        DrawnProblems drawn(random);
+        DrillSession leaving(rulesOf(page), drawn), drawing(rulesOf(page), drawn);
         const auto textsOf = [](const DrillSession &s) {
             return s.limitText(0) + (s.limitCount() > 1 ? u' ' + s.limitText(1) : QString());
         };

@@ -138,8 +138,8 @@ private Q_SLOTS:
             file.write(content);
         const Devices devices;
         const SettingsFile file(m_path, devices);
-        ScriptedRandom random;
-        DrillSet drills(random);
+        PosedProblems problems;
+        DrillSet drills(problems);
         LimitStore store(drills, file);
         QCOMPARE(store.load(), std::nullopt);
         QStringList texts, typing = typed.split(u' ');

@@ -2,28 +2,31 @@
 
 #pragma once
 
-// What the drill tests share: a generator they control, and readable
-// problems in failure messages.
+// What the drill tests share: the problems a test poses, the real generator
+// on a stopped clock, and readable problems in failure messages.
 
 #include "core/drills.h"
+#include "core/problemsource.h"
 
 #include <QList>
 #include <QString>
+
+#include <algorithm>
+#include <iterator>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace kalkora::test {
 
-// Plays back a script of numbers, then those of a real generator whose clock
-// never moves (it is its own clock); counts draws, and records after how many
-// draws each seeding happened.
-class ScriptedRandom final : public RandomSource, Clock
+// The real generator with a clock that never moves (it is its own clock),
+// counting its draws and recording after how many draws each seeding came.
+class CountingRandom final : public RandomSource, Clock
 {
 public:
-    explicit ScriptedRandom(QList<float> script = {}) : m_script(std::move(script)) {}
     float next() override {
         ++draws;
-        return m_script.isEmpty() ? m_generator.next() : m_script.takeFirst();
+        return m_generator.next();
     }
     void seedFromClock() override {
         seedsAtDraw << draws;
@@ -34,14 +37,31 @@ public:
 
 private:
     quint64 reading() const override { return 0; }
-    QList<float> m_script;
     Generator m_generator{*this};
 };
 
-// The number r with floor(r * range + offset) == value, for scripting draws.
-inline float drawFor(qint64 value, double range, double offset) {
-    return float((double(value) - offset + 0.5) / range);
-}
+// Poses the problems a test lists for each drill, in order, and records which
+// drill was asked under which limits; once a drill's list is used up, its
+// rules draw from a generator whose clock never moves.
+class PosedProblems final : public ProblemSource
+{
+public:
+    explicit PosedProblems(std::map<Drill, QList<Problem>> problems = {})
+        : m_problems(std::move(problems)) {}
+    Problem pose(const DrillRules &rules, const LimitValues &limits, Drawing drawing,
+                 const Problem &current) override {
+        const Drill drill = *std::find_if(std::begin(kDrills), std::end(kDrills),
+                                          [&](Drill d) { return &kalkora::rulesOf(d) == &rules; });
+        asked << qMakePair(drill, limits);
+        QList<Problem> &list = m_problems[drill];
+        return list.isEmpty() ? rules.draw(m_random, limits, drawing, current) : list.takeFirst();
+    }
+    QList<QPair<Drill, LimitValues>> asked;
+
+private:
+    std::map<Drill, QList<Problem>> m_problems;
+    CountingRandom m_random;
+};
 
 enum Page { Add, Sub, Compl, Mult, Div };
 inline const char *pageName(int page) {

@@ -161,10 +161,11 @@ private Q_SLOTS:
         QFETCH(bool, atStart);
         QSettings scheme(u"/usr/share/qt6ct/colors/darker.conf"_s, QSettings::IniFormat);
         const QStringList colours = scheme.value(u"ColorScheme/active_colors"_s).toStringList();
-        if (colours.size() < QPalette::NColorRoles)
+        // The schemes list the roles up to PlaceholderText; Qt 6.6 added Accent after them.
+        if (colours.size() <= QPalette::PlaceholderText)
             QSKIP("qt6ct's colour schemes (Debian package qt6ct) are not installed");
         QPalette dark;
-        for (int role = 0; role < QPalette::NColorRoles; ++role)
+        for (int role = 0; role <= QPalette::PlaceholderText; ++role)
             dark.setColor(QPalette::ColorRole(role), QColor::fromString(colours[role].trimmed()));
         const QPalette light = QApplication::palette();
         const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });

@@ -1,10 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An install and the Debian package hold a program that starts and the files
-# a desktop finds it by: the menu entry that names it, the icon that entry
-# names in every size, the metainfo that launches that entry, all passing
-# their validators; the package holds what the install holds, under the
-# project's version (its change log's too), with the program's dependencies,
-# and lintian finds no error in it.
+# a desktop finds it by: the menu entry named by the application id, the icon
+# that entry names in every size, the metainfo that launches that entry, all
+# passing their validators. The package holds what the install holds, with
+# the manual page and NEWS compressed, and besides the Debian-only change log
+# (in the project's version) and copyright file; it depends on the libraries
+# the program links and the pages' font, recommends Qt's Hungarian texts, and
+# lintian finds no error in it.
 # usage: test_package.py <build folder> <version>
 import glob, gzip, os, re, subprocess, sys, tempfile
 
@@ -28,7 +30,7 @@ def starts(program, work):  # alive after two seconds, with its new empty set.da
 
 
 def files(root):
-    return sorted(os.path.relpath(os.path.join(d, n), root) for d, _, ns in os.walk(root) for n in ns)
+    return {os.path.relpath(os.path.join(d, n), root) for d, _, ns in os.walk(root) for n in ns}
 
 
 with tempfile.TemporaryDirectory() as work:
@@ -45,22 +47,28 @@ with tempfile.TemporaryDirectory() as work:
         check(os.path.exists(f"{root}/usr/share/icons/hicolor/{size.replace('kalkora', icon)}"), size)
     with open(metainfo, encoding="utf-8") as f:
         info = f.read()
-    check(f'<launchable type="desktop-id">{os.path.basename(desktop)}</launchable>' in info,
-          "the metainfo does not launch the menu entry")
+    app_id = os.path.basename(desktop).removesuffix(".desktop")
+    for tag in (f"<id>{app_id}</id>", f'<launchable type="desktop-id">{app_id}.desktop</launchable>'):
+        check(tag in info, f"no {tag} in the metainfo: the menu entry is not named by its id")
     check(f'<release version="{VERSION}"' in info, f"the metainfo's release is not {VERSION}")
-    with gzip.open(f"{root}/usr/share/doc/kalkora/changelog.gz", "rt") as f:
-        check(f.readline().startswith(f"kalkora ({VERSION})"), "the change log's version")
     starts(f"{root}/usr/bin/{exec_}", work)
 
     run("cpack", "-G", "DEB", "-B", f"{work}/deb", "--config", f"{BUILD}/CPackConfig.cmake")
     [deb] = glob.glob(f"{work}/deb/*.deb")
-    check(run("dpkg-deb", "-f", deb, "Version").strip() == VERSION, "the package's version")
-    depends = run("dpkg-deb", "-f", deb, "Depends")
-    for needed in ("libqt6widgets6", "fonts-liberation2", "qt6-translations-l10n"):
-        check(re.search(rf"\b{needed}\b", depends), f"the package does not depend on {needed}")
+    control = dict(re.findall(r"^([\w-]+): (.*)$", run("dpkg-deb", "-f", deb), re.M))
+    check((control["Version"], control.get("Recommends")) == (VERSION, "qt6-translations-l10n"),
+          "the package's version or its recommendation of Qt's Hungarian texts")
+    for needed in ("libc6", "libqt6widgets6", "fonts-liberation2"):  # the first two by dpkg-shlibdeps
+        check(re.search(rf"(^|, ){needed}\b", control["Depends"]), f"the package does not depend on {needed}")
     lint = subprocess.run(["lintian", "--fail-on", "error", deb], capture_output=True, text=True)
     check(lint.returncode == 0, f"lintian: {lint.stdout}")
     run("dpkg-deb", "-x", deb, f"{work}/unpacked")
-    packaged = files(f"{work}/unpacked")
-    check(packaged == files(root), "the package holds other files than the install")
+    installed, packaged = files(root), files(f"{work}/unpacked")
+    plain = {"usr/share/man/man1/kalkora.1", "usr/share/doc/kalkora/NEWS"}
+    debian = {"usr/share/doc/kalkora/changelog.gz", "usr/share/doc/kalkora/copyright"}
+    check(not installed & debian, "a plain install holds the Debian-only files")
+    check(plain <= installed and packaged == installed - plain | {p + ".gz" for p in plain} | debian,
+          "the package is not the install with the manual page and NEWS compressed, plus the Debian files")
+    with gzip.open(f"{work}/unpacked/usr/share/doc/kalkora/changelog.gz", "rt") as f:
+        check(f.readline().startswith(f"kalkora ({VERSION})"), "the change log's version")
 print("PASS: install and package")

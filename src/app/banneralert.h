@@ -3,16 +3,17 @@
 #pragma once
 
 class QLabel;
+class QString;
 
 namespace kalkora {
 
-// A page's result banner is an alert for screen readers, which announce an
-// alert when it shows; a plain label appearing would pass unnoticed. Its name
-// is the verdict as the child reads it.
-void makeAlert(QLabel *banner);
+// A page's result banner tells a screen reader every verdict it shows; a plain
+// label appearing would pass unnoticed. Called once for each new banner.
+void prepareBanner(QLabel *banner);
 
-// Announces the banner once more: a check that finds the banner already
-// showing changes its verdict without showing it anew.
-void announceAgain(QLabel *banner);
+// Tells a screen reader the verdict the banner now shows, followed by next
+// (after a right answer the new problem; it may be empty). wasShowing: the
+// banner showed before this check, so it did not appear anew.
+void announceVerdict(QLabel *banner, bool wasShowing, const QString &next);
 
 } // namespace kalkora

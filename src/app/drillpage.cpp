@@ -114,12 +114,15 @@ QList<std::pair<int, QWidget *>> DrillPage::focusables() const
 void DrillPage::check()
 {
     const bool bannerShowing = m_banner->isVisible();
-    if (m_session.check(m_answer->text()) == Verdict::Ignored)
+    const Verdict verdict = m_session.check(m_answer->text());
+    if (verdict == Verdict::Ignored)
         return;
     Q_EMIT checked();
     showState();
-    if (bannerShowing)
-        announceAgain(m_banner);
+    // A listener hears the verdict, and after a right answer the new problem
+    // as the answer field words it.
+    announceVerdict(m_banner, bannerShowing,
+                    verdict == Verdict::Right ? m_answer->accessibleDescription() : QString());
     // Wrong: the field is wiped for another try. Right: the next problem is
     // posed and the field made ready for it. Either way it keeps the focus.
     m_answer->clear();

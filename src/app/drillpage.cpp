@@ -113,7 +113,7 @@ QList<std::pair<int, QWidget *>> DrillPage::focusables() const
 
 void DrillPage::check()
 {
-    const bool bannerShowing = m_banner->isVisible();
+    const bool bannerShowing = m_session.banner() != Banner::Hidden;
     const Verdict verdict = m_session.check(m_answer->text());
     if (verdict == Verdict::Ignored)
         return;

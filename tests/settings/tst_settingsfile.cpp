@@ -83,12 +83,6 @@ class TestSettingsFile : public QObject
     QTemporaryDir m_dir;
     const QString m_path = m_dir.filePath(QStringLiteral("set.dat"));
 
-    void writeOld(QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
-        QFile old(m_path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size());
-        QVERIFY(old.setPermissions(permissions));
-    }
-
 private Q_SLOTS:
     // Root reads and writes past any permission bit; without these two
     // capabilities it is bound by them, as everybody else is. They go from
@@ -178,7 +172,8 @@ private Q_SLOTS:
         QFETCH(int, faults);
         QFETCH(bool, readWorks);
         QFETCH(bool, saved);
-        if (file) writeOld(file);
+        if (QFile old(m_path); file)
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) && old.setPermissions(file));
         const QFile::Permissions folder = QFile::permissions(m_dir.path());
         if (!folderWritable)
             QVERIFY(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));

@@ -40,9 +40,8 @@ private:
     Generator m_generator{*this};
 };
 
-// Poses the problems a test lists for each drill, in order, and records which
-// drill was asked under which limits; once a drill's list is used up, its
-// rules draw from a generator whose clock never moves.
+// Poses the problems a test lists for each drill, in order; once a drill's
+// list is used up, its rules draw from a generator whose clock never moves.
 class PosedProblems final : public ProblemSource
 {
 public:
@@ -52,23 +51,30 @@ public:
                  const Problem &current) override {
         const Drill drill = *std::find_if(std::begin(kDrills), std::end(kDrills),
                                           [&](Drill d) { return &kalkora::rulesOf(d) == &rules; });
-        asked << qMakePair(drill, limits);
         QList<Problem> &list = m_problems[drill];
         return list.isEmpty() ? rules.draw(m_random, limits, drawing, current) : list.takeFirst();
     }
-    QList<QPair<Drill, LimitValues>> asked;
 
 private:
     std::map<Drill, QList<Problem>> m_problems;
     CountingRandom m_random;
 };
 
-enum Page { Add, Sub, Compl, Mult, Div };
-inline const char *pageName(int page) {
+inline const char *nameOf(Drill drill) {
     const char *names[] = {"addition", "subtraction", "completion", "multiplication", "division"};
-    return names[page];
+    return names[int(drill)];
 }
-inline const DrillRules &rulesOf(int page) { return kalkora::rulesOf(Drill(page)); }
+
+// The problems the check tests pose: 3 + 4 then 10 + 20, 9 - 2, 5 + ? = 12
+// then 12 - ? = 5, 6 * 7 and 35 : 5.
+inline std::map<Drill, QList<Problem>> checkedProblems() {
+    return {{Drill::Addition, {{3, 4}, {10, 20}}},
+            {Drill::Subtraction, {{9, 2}}},
+            {Drill::Completion,
+             {{5, 12, ProblemKind::MissingAddend}, {12, 5, ProblemKind::MissingSubtrahend}}},
+            {Drill::Multiplication, {{6, 7}}},
+            {Drill::Division, {{35, 5}}}};
+}
 
 } // namespace kalkora::test
 

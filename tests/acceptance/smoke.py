@@ -39,10 +39,7 @@ def start(*args, cwd=None, **variables):  # variables: this program's own enviro
     return started[-1]
 
 
-@atexit.register
-def stop():
-    for process in reversed(started):
-        process.kill()
+atexit.register(lambda: [process.kill() for process in started])
 
 
 def heard():  # every utterance so far, in order
@@ -76,19 +73,14 @@ def hear(pattern, since, what):  # the first utterance from index since on that 
     return wait_for(probe, f"{what} ({pattern})")
 
 
-def run(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
-
-
-def key(*keys):  # returns the count of utterances before them
+def key(*keys, action="key"):  # returns the count of utterances before them
     mark = len(heard())
-    run("xdotool", "key", "--delay", "50", *keys)
+    subprocess.run(["xdotool", action, "--delay", "50", *keys], check=True)
     return mark
 
 
-def answer(value):
-    run("xdotool", "type", "--delay", "30", str(value))
-    return key("Return")
+def answer(value):  # returns the count of utterances before it is checked
+    return key(*str(value), "Return")
 
 
 def solve(problem):
@@ -112,21 +104,11 @@ def read_debug_output(decoder=codecs.getincrementaldecoder("utf-8")("replace")):
         debug_output.append(decoder.decode(chunk))
 
 
-def orca_started():  # True once it speaks, False when it ended first
-    orca = start("orca", "--debug-file", os.ttyname(orca_end))
-    return wait_for(lambda: True if heard() else False if orca.poll() is not None else None, "Orca to speak")
-
-
-def other_orca():  # as Orca itself looks for one of this user's
-    return subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0
-
-
 threading.Thread(target=read_debug_output, daemon=True).start()
-# Orca ends at once while another one runs for this user (say, in another run
-# of this test): it is started again when that one has ended.
-while not orca_started():
-    check(other_orca(), "Orca ended before it spoke")
-    wait_for(lambda: None if other_orca() else True, "the other Orca to end", 150)
+# Orca ends at once while another one runs for this user.
+orca = start("orca", "--debug-file", os.ttyname(orca_end))
+check(wait_for(lambda: True if heard() else False if orca.poll() is not None else None, "Orca to speak"),
+      "Orca ended before it spoke: is another one running?")
 os.mkdir(workdir := os.path.join(home.name, "work"))
 # The child's desktop speaks Hungarian, and so do Qt's own texts (Igen).
 program = start(os.path.abspath(sys.argv[1]), cwd=workdir, QT_QPA_PLATFORM="xcb",
@@ -154,7 +136,7 @@ key("Escape")  # which does not answer it
 # Yes by Return, pressed but not let go: Qt holds each key event until the
 # screen reader has seen it, and one still held when the program ends is
 # never freed, which the sanitizer build would report as a leak.
-run("xdotool", "keydown", "Return")
+key("Return", action="keydown")
 check(wait_for(program.poll, "the program to end on Yes") == 0, "exit code after Yes")
-run("xdotool", "keyup", "Return")
+key("Return", action="keyup")
 print("PASS: verdicts and new problems heard on every page, the window, the end")

@@ -70,6 +70,13 @@ const std::pair<Drill, int> kStoredAs[] = {{Drill::Addition, 0},       {Drill::S
                                            {Drill::Division, 1}};
 const QByteArray kNew = QByteArray::fromHex("0A00 1400 1E00 2800 FDFF 0800 0600") + kTail;
 
+// A file's content before loading (null: no file), the limits loaded from it,
+// those typed next and the file's bytes after saving them.
+struct Stored {
+    QByteArray content;
+    const char *loaded, *typed, *saved;
+};
+
 QByteArray contentOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
@@ -99,35 +106,28 @@ private Q_SLOTS:
     void cleanup() { QFile::remove(m_path); }
 
     void loadAndSave_data() {
-        QTest::addColumn<QByteArray>("content"); // null: no file
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("saved");
-        const auto row = [](const char *name, const QByteArray &content, const char *loaded,
-                            const char *typed, const char *saved) {
-            QTest::newRow(name) << content << QString(loaded) << QString(typed)
-                                << QByteArray::fromHex(saved);
-        };
-        row("no file", QByteArray(), "50 50 50 50 5 50 5", "1 2 3 -3 256 4660 -1",
-            "0100 0200 0300 FDFF 0001 3412 FFFF");
-        row("empty", "", "50 50 50 50 5 50 5", "2.5 3.5 -2.5 1.4 -0.6 32766.5 9",
-            "0200 0400 FEFF 0100 FFFF FE7F 0900"); // halves to even
+        QTest::addColumn<Stored>("stored");
+        QTest::newRow("no file") << Stored{QByteArray(), "50 50 50 50 5 50 5",
+                                           "1 2 3 -3 256 4660 -1",
+                                           "0100 0200 0300 FDFF 0001 3412 FFFF"};
+        QTest::newRow("empty") << Stored{"", "50 50 50 50 5 50 5",
+                                         "2.5 3.5 -2.5 1.4 -0.6 32766.5 9",
+                                         "0200 0400 FEFF 0100 FFFF FE7F 0900"}; // halves to even
         // A short file holds only the fields that fit in it wholly.
-        row("3 bytes", kOld.left(3), "1 50 50 50 5 50 5",
-            "32767.5 -32768.5 40000 1e999 -1e9 32768 -32769",
-            "FF7F 0080 FF7F FF7F 0080 FF7F 0080"); // held at the ends
-        row("20 bytes keep their tail", kOld, "1 2 3 4 5 6 7", "10 20 30 40 -3 7.5 6.5",
-            "0A00 1400 1E00 2800 FDFF 0800 0600 DEAD BEEF 0001");
+        QTest::newRow("3 bytes") << Stored{
+            kOld.left(3), "1 50 50 50 5 50 5", "32767.5 -32768.5 40000 1e999 -1e9 32768 -32769",
+            "FF7F 0080 FF7F FF7F 0080 FF7F 0080"}; // held at the ends
+        QTest::newRow("20 bytes keep their tail")
+            << Stored{kOld, "1 2 3 4 5 6 7", "10 20 30 40 -3 7.5 6.5",
+                      "0A00 1400 1E00 2800 FDFF 0800 0600 DEAD BEEF 0001"};
     }
     // Loading puts the stored limits into the sessions, low byte first, and
     // changes nothing in the file, but a missing file is made, empty. Saving
     // writes the sessions' limits as whole numbers into the record, and a
     // second save of the same limits writes nothing.
     void loadAndSave() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, loaded);
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, saved);
+        QFETCH(Stored, stored);
+        const auto &[content, loaded, typed, saved] = stored;
         if (QFile file(m_path); !content.isNull() && file.open(QIODevice::WriteOnly))
             file.write(content);
         const Devices devices;
@@ -136,17 +136,17 @@ private Q_SLOTS:
         DrillSet drills(problems);
         LimitStore store(drills, file);
         QCOMPARE(store.load(), std::nullopt);
-        QStringList texts, typing = typed.split(u' ');
+        QStringList texts, typing = QString::fromLatin1(typed).split(u' ');
         for (const auto &[drill, limit] : kStoredAs) {
             texts << drills.session(drill).limitText(limit);
             drills.session(drill).setLimitText(limit, typing.takeFirst());
         }
-        QCOMPARE(texts.join(u' '), loaded);
+        QCOMPARE(texts.join(u' '), QString::fromLatin1(loaded));
         QCOMPARE(contentOf(m_path), content.isNull() ? "" : content);
         QCOMPARE(store.save(), std::nullopt);
         QCOMPARE(store.save(), std::nullopt);
         QCOMPARE(devices.saves, 1);
-        QCOMPARE(contentOf(m_path).toHex(' '), saved.toHex(' '));
+        QCOMPARE(contentOf(m_path).toHex(' '), QByteArray::fromHex(saved).toHex(' '));
     }
 
     void failingDisk_data() {

@@ -2,42 +2,23 @@
 
 #pragma once
 
-// What the drill tests share: the problems a test poses, the real generator
-// on a stopped clock, and readable problems in failure messages.
+// What the drill tests share: the problems a test poses, a stopped clock for
+// the real generator, and readable problems in failure messages.
 
 #include "core/drills.h"
 #include "core/problemsource.h"
 
-#include <QList>
-#include <QString>
+#include <QStringList>
 
-#include <algorithm>
-#include <iterator>
 #include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace kalkora::test {
 
-// The real generator with a clock that never moves (it is its own clock),
-// counting its draws and recording after how many draws each seeding came.
-class CountingRandom final : public RandomSource, Clock
-{
-public:
-    float next() override {
-        ++draws;
-        return m_generator.next();
-    }
-    void seedFromClock() override {
-        seedsAtDraw << draws;
-        m_generator.seedFromClock();
-    }
-    int draws = 0;
-    QList<int> seedsAtDraw;
-
-private:
+// A clock that never moves, for the real generator.
+struct StoppedClock final : Clock {
     quint64 reading() const override { return 0; }
-    Generator m_generator{*this};
 };
 
 // Poses the problems a test lists for each drill, in order; once a drill's
@@ -45,24 +26,24 @@ private:
 class PosedProblems final : public ProblemSource
 {
 public:
-    explicit PosedProblems(std::map<Drill, QList<Problem>> problems = {})
-        : m_problems(std::move(problems)) {}
+    explicit PosedProblems(const std::map<Drill, QList<Problem>> &problems = {}) {
+        for (const auto &[drill, list] : problems) m_problems[&rulesOf(drill)] = list;
+    }
     Problem pose(const DrillRules &rules, const LimitValues &limits, Drawing drawing,
                  const Problem &current) override {
-        const Drill drill = *std::find_if(std::begin(kDrills), std::end(kDrills),
-                                          [&](Drill d) { return &kalkora::rulesOf(d) == &rules; });
-        QList<Problem> &list = m_problems[drill];
+        QList<Problem> &list = m_problems[&rules];
         return list.isEmpty() ? rules.draw(m_random, limits, drawing, current) : list.takeFirst();
     }
 
 private:
-    std::map<Drill, QList<Problem>> m_problems;
-    CountingRandom m_random;
+    std::map<const DrillRules *, QList<Problem>> m_problems;
+    StoppedClock m_clock;
+    Generator m_random{m_clock};
 };
 
-inline const char *nameOf(Drill drill) {
-    const char *names[] = {"addition", "subtraction", "completion", "multiplication", "division"};
-    return names[int(drill)];
+inline QString nameOf(Drill drill) {
+    return QStringList{u"addition"_s, u"subtraction"_s, u"completion"_s, u"multiplication"_s,
+                       u"division"_s}[int(drill)];
 }
 
 // The problems the check tests pose: 3 + 4 then 10 + 20, 9 - 2, 5 + ? = 12
@@ -79,8 +60,7 @@ inline std::map<Drill, QList<Problem>> checkedProblems() {
 } // namespace kalkora::test
 
 namespace kalkora {
-inline QString problemText(const Problem &p) {
-    return u"%1 ? %2 (kind %3)"_s.arg(p.first).arg(p.second).arg(int(p.kind));
+inline char *toString(const Problem &p) {
+    return qstrdup(qPrintable(u"%1 ? %2 (kind %3)"_s.arg(p.first).arg(p.second).arg(int(p.kind))));
 }
-inline char *toString(const Problem &p) { return qstrdup(qPrintable(problemText(p))); }
 } // namespace kalkora

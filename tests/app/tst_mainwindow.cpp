@@ -182,6 +182,9 @@ private Q_SLOTS:
             const Role role = page(index)->table().controls[row].role;
             QWidget *control = page(index)->control(row);
             if (role == Role::Banner) banner = control;
+            const auto labels =
+                QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+            QVERIFY(role != Role::Limit || labels.size() == 1); // its caption labels it
             if (control->isHidden() || role == Role::Caption || role == Role::CaptionAfter ||
                 role == Role::CheckButton)
                 continue;
@@ -242,6 +245,7 @@ private Q_SLOTS:
             m_run->trainer->drills().session(drill).check(u"0"_s);
         QLineEdit *start = from < 0 ? page(index)->answerField() : page(index)->limitField(from);
         front(index, start);
+        start->selectAll(); // a field left shows no selection, but under a menu
         QTabBar *tabs = window().tabStrip()->tabBar();
         if (way.startsWith(u"Ctrl") || way == u"Tab") QTest::keySequence(start, QKeySequence(way));
         if (way == u"tab") QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
@@ -252,6 +256,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents(); // the click's own handling first
         QCOMPARE(window().tabStrip()->currentIndex(), tab);
         QVERIFY(!start->hasFocus());
+        QCOMPARE(start->hasSelectedText(), way == u"menu");
         QVERIFY(way != u"Alt" || window().menuBar()->hasFocus());
         QStringList texts;
         for (int p = 0; p < 5; ++p)

@@ -107,19 +107,19 @@ private Q_SLOTS:
 
     void loadAndSave_data() {
         QTest::addColumn<Stored>("stored");
-        QTest::newRow("no file") << Stored{QByteArray(), "50 50 50 50 5 50 5",
-                                           "1 2 3 -3 256 4660 -1",
-                                           "0100 0200 0300 FDFF 0001 3412 FFFF"};
-        QTest::newRow("empty") << Stored{"", "50 50 50 50 5 50 5",
-                                         "2.5 3.5 -2.5 1.4 -0.6 32766.5 9",
-                                         "0200 0400 FEFF 0100 FFFF FE7F 0900"}; // halves to even
+        const auto row = [](const char *name, const Stored &stored) {
+            QTest::newRow(name) << stored;
+        };
+        row("no file", {QByteArray(), "50 50 50 50 5 50 5", "1 2 3 -3 256 4660 -1",
+                        "0100 0200 0300 FDFF 0001 3412 FFFF"});
+        row("empty", {"", "50 50 50 50 5 50 5", "2.5 3.5 -2.5 1.4 -0.6 32766.5 9",
+                      "0200 0400 FEFF 0100 FFFF FE7F 0900"}); // halves to even
         // A short file holds only the fields that fit in it wholly.
-        QTest::newRow("3 bytes") << Stored{
-            kOld.left(3), "1 50 50 50 5 50 5", "32767.5 -32768.5 40000 1e999 -1e9 32768 -32769",
-            "FF7F 0080 FF7F FF7F 0080 FF7F 0080"}; // held at the ends
-        QTest::newRow("20 bytes keep their tail")
-            << Stored{kOld, "1 2 3 4 5 6 7", "10 20 30 40 -3 7.5 6.5",
-                      "0A00 1400 1E00 2800 FDFF 0800 0600 DEAD BEEF 0001"};
+        row("3 bytes",
+            {kOld.left(3), "1 50 50 50 5 50 5", "32767.5 -32768.5 40000 1e999 -1e9 32768 -32769",
+             "FF7F 0080 FF7F FF7F 0080 FF7F 0080"}); // held at the ends
+        row("20 bytes keep their tail", {kOld, "1 2 3 4 5 6 7", "10 20 30 40 -3 7.5 6.5",
+                                         "0A00 1400 1E00 2800 FDFF 0800 0600 DEAD BEEF 0001"});
     }
     // Loading puts the stored limits into the sessions, low byte first, and
     // changes nothing in the file, but a missing file is made, empty. Saving
@@ -158,8 +158,7 @@ private Q_SLOTS:
         const QFile::Permissions rw = QFile::ReadOwner | QFile::WriteOwner, none;
         QTest::newRow("short write") << rw << true << int(ShortWrite) << true << false;
         QTest::newRow("commit failure") << rw << true << int(NoCommit) << true << false;
-        QTest::newRow("read error: saved in place")
-            << rw << true << int(ReadBreaks) << false << true;
+        QTest::newRow("read error, saved") << rw << true << int(ReadBreaks) << false << true;
         QTest::newRow("in-place error") << rw << true << (NoTemporary | NoInPlace) << true << false;
         QTest::newRow("read-only file") << (rw & ~QFile::WriteOwner) << true << 0 << true << false;
         QTest::newRow("write-only file") << (rw & ~QFile::ReadOwner) << true << 0 << false << false;

@@ -93,7 +93,6 @@ class TestMainWindow : public QObject
 
 private Q_SLOTS:
     void init() { start(); }
-    void cleanup() { m_run.reset(); }
 
     // At 96 dpi: the window's client area of 10 005 x 5 550 twips, in one
     // fixed size, and the history columns of 700, 300, 700, 300 and 1 440
@@ -170,7 +169,6 @@ private Q_SLOTS:
         QFETCH(QString, seen);
         start("", checkedProblems());
         QLineEdit *field = front(index)->answerField();
-        window().bannerTimer()->stop();
         QSignalSpy checked(page(index), &DrillPage::checked);
         QTest::keyClick(field, Qt::Key_Return); // nothing typed: nothing checked
         QTest::keyClicks(field, answer);

@@ -71,12 +71,18 @@ private Q_SLOTS:
         const auto &[drill, drawing, limits, count, current] = drawn;
         const DrillRules &rules = rulesOf(drill);
         const Problem on{0, 0, current};
+        // A drawing seeds from the clock before it starts, addition's after the
+        // first problem before every attempt, division's first problem never.
+        const bool everyAttempt = drill == Add && drawing == Drawing::Next;
+        const int seeds = drill == Div && drawing == Drawing::First ? 0 : 1;
         const StoppedClock clock;
         Generator random(clock);
         QHash<std::pair<qint64, qint64>, int> hits;
         const int samples = std::max(3000, 60 * count);
         for (int i = 0; i < samples; ++i) {
+            clock.readings = 0;
             const Problem p = rules.draw(random, limits, drawing, on);
+            QVERIFY(everyAttempt ? clock.readings >= seeds : clock.readings == seeds);
             if (!admissible(drill, p, limits, drawing)) QFAIL(toString(p));
             ++hits[{p.first, p.second}];
         }

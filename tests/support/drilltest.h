@@ -16,9 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace kalkora::test {
 
-// A clock that never moves, for the real generator.
+// A clock that never moves, for the real generator, counting its readings.
 struct StoppedClock final : Clock {
-    quint64 reading() const override { return 0; }
+    quint64 reading() const override { return ++readings, 0; }
+    mutable int readings = 0;
 };
 
 // Poses the problems a test lists for each drill, in order; once a drill's

@@ -4,11 +4,16 @@
 
 #include "app/wording.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace kalkora {
+
+namespace {
+// Qt's log writes the detail to standard error as "kalkora: ...", and
+// QT_LOGGING_RULES can silence it.
+Q_LOGGING_CATEGORY(lcSettingsFile, "kalkora")
+} // namespace
 
 FileFaultReporter::~FileFaultReporter() = default;
 
@@ -24,8 +29,7 @@ void FileFaultReporter::saveFailed(const QString &path, const QString &detail, C
 
 void FileFaultReporter::report(const QString &plain, const QString &detail, Channel channel)
 {
-    std::fprintf(stderr, "kalkora: %s\n", detail.toLocal8Bit().constData());
-    std::fflush(stderr);
+    qCWarning(lcSettingsFile).noquote() << detail;
     if (channel != Channel::Box)
         return;
     QMessageBox box(QMessageBox::Warning, kWindowTitle.toString(), plain, QMessageBox::Ok);

@@ -25,8 +25,8 @@ public:
     void saveFailed(const QString &path, const QString &detail, Channel channel);
 
 protected:
-    // The plain sentence in a modal box (Channel::Box only) and the detail on
-    // standard error (always).
+    // The plain sentence in a modal box (Channel::Box only) and the detail in
+    // the log, on standard error (always).
     virtual void report(const QString &plain, const QString &detail, Channel channel);
 };
 

@@ -117,8 +117,9 @@ private Q_SLOTS:
     }
 
     // A file fault is told in a box under the window's title when the user
-    // is there to read it.
+    // is there to read it, and its detail in the log.
     void faultBox() {
+        QTest::ignoreMessage(QtWarningMsg, "set.dat: cannot be read");
         QString told;
         QTimer::singleShot(0, [&told] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

@@ -171,9 +171,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, after);
         const QStringList texts = typed.split(u' ');
-        const StoppedClock clock;
-        Generator random(clock);
-        DrawnProblems drawn(random);
+        PosedProblems drawn; // none posed: all drawn
         DrillSession leaving(rulesOf(drill), drawn), drawing(rulesOf(drill), drawn);
         const auto textsOf = [](const DrillSession &s) {
             return s.limitText(0) + (s.limitCount() > 1 ? u' ' + s.limitText(1) : QString());

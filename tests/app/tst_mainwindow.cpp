@@ -103,6 +103,7 @@ private Q_SLOTS:
         QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
         QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
         QCOMPARE(window().tabStrip()->tabBar()->geometry(), QRect(0, 0, 661, 35));
+        QCOMPARE(page(4)->geometry(), QRect(0, 35, 661, 311)); // under the tab row
         QCOMPARE(window().minimumSize(), window().maximumSize());
         for (const int p : {0, 1}) {
             const QTableView *list = page(p)->findChild<QTableView *>();

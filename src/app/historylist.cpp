@@ -72,7 +72,7 @@ QTableView *createHistoryList(HistoryModel *model, const Twips &twips, QWidget *
     header->setMinimumSectionSize(1);
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    list->verticalHeader()->setDefaultSectionSize(twips.px(kHistoryRowHeight));
     list->setModel(new HeadedHistory(model, list));
     list->setShowGrid(false);
     list->setWordWrap(false);

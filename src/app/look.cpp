@@ -3,16 +3,15 @@
 #include "app/look.h"
 
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
+#include <QTableView>
 
 #include <algorithm>
 #include <iterator>
-#include <memory>
 
 namespace kalkora {
 namespace {
@@ -33,7 +32,6 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignRight;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
 
-// The history list keeps the system's font and colours.
 constexpr Look kLooks[] = {
     {Role::FirstOperand, 17.25, true, 0, kRight},
     {Role::SecondOperand, 17.25, true, 0, kLeft},
@@ -50,6 +48,9 @@ constexpr Look kLooks[] = {
     {Role::CaptionAfter, 12, false, 0, kLeft},
     {Role::Percent, 13.5, false, 0, kLeft},
     {Role::Limit, 13.5, false, 0, kLeft},
+    // The list's header too: its fixed columns hold their captions whole in
+    // this font, whatever the desktop's.
+    {Role::History, 8.25, false, 0, kLeft},
 };
 
 } // namespace
@@ -75,8 +76,27 @@ QFont pageFont(qreal pointSize, bool bold)
 
 QPalette lightPalette()
 {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    return fusion->standardPalette();
+    // Qt's own light colours, those its Fusion style brings, written out: a
+    // palette asked of a style or of the platform would follow a dark desktop.
+    const QColor window(239, 239, 239);
+    const QColor dark = window.darker(150);
+    const QColor disabledText(190, 190, 190);
+    QPalette palette(Qt::black, window, window.lighter(150), dark, window.darker(130), Qt::black,
+                     Qt::white);
+    palette.setColor(QPalette::Midlight, window.darker(130).lighter(110));
+    palette.setColor(QPalette::Shadow, dark.darker(135));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    palette.setColor(QPalette::Accent, QColor(48, 140, 198));
+#endif
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, window);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return palette;
 }
 
 void applyLook(QWidget *control, Role role)
@@ -102,6 +122,9 @@ void applyLook(QWidget *control, Role role)
             showVerdictColour(label, false);
     } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
         field->setAlignment(look->alignment | Qt::AlignVCenter);
+    } else if (auto *list = qobject_cast<QTableView *>(control)) {
+        // Qt's header keeps the application's font unless it is given one.
+        list->horizontalHeader()->setFont(list->font());
     }
 }
 

@@ -24,11 +24,11 @@ inline const QColor kWrongBanner{0xFF, 0x00, 0x00};
 // keeps the captions inside their fixed boxes.
 QFont pageFont(qreal pointSize, bool bold);
 
-// The system colours the pages were drawn for: Qt's own light palette, the
-// one its Fusion style comes with. The window keeps it whatever palette the
-// desktop has, because the pages' navy, dark green and red counters and the
-// green page behind the captions are only legible against light system
-// colours.
+// The system colours the pages were drawn for: Qt's own light palette, from
+// fixed values. The window keeps it whatever the desktop's style, platform
+// theme or colour scheme, because the pages' navy, dark green and red
+// counters and the green page behind the captions are only legible against
+// light system colours. Dialogs follow the desktop.
 QPalette lightPalette();
 
 // Font, colours and alignment of a control by its role.

@@ -69,5 +69,6 @@ inline constexpr int kStripWidth = 9915;
 inline constexpr int kStripHeight = 5190;
 inline constexpr int kTabRowHeight = 520;
 inline constexpr int kHistoryColumnWidths[] = {700, 300, 700, 300, 1440};
+inline constexpr int kHistoryRowHeight = 255; // the list's font and a margin
 
 } // namespace kalkora

@@ -96,9 +96,14 @@ private Q_SLOTS:
 
     // At 96 dpi: the window's client area of 10 005 x 5 550 twips, in one
     // fixed size, and the history columns of 700, 300, 700, 300 and 1 440
-    // twips (Qt would widen the narrow ones), under their headers. The
+    // twips (Qt would widen the narrow ones), under their headers, which read
+    // whole even under a desktop font half as large again as Qt's own. The
     // window's icon comes sharp in both sizes a desktop asks for.
     void layout() {
+        const QFont font = QApplication::font();
+        const auto restore = qScopeGuard([font] { QApplication::setFont(font); });
+        QApplication::setFont(QFont(font.family(), font.pointSize() * 3 / 2));
+        start();
         window().show(); // the strip lays out its tab row when it is shown
         QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
         QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
@@ -107,10 +112,16 @@ private Q_SLOTS:
         QCOMPARE(window().minimumSize(), window().maximumSize());
         for (const int p : {0, 1}) {
             const QTableView *list = page(p)->findChild<QTableView *>();
+            const QHeaderView *header = list->horizontalHeader();
+            const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
             QStringList columns;
-            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-                columns << list->model()->headerData(column, Qt::Horizontal).toString() + u' ' +
-                               QString::number(list->columnWidth(column));
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column) {
+                const QString text = list->model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(header->fontMetrics().horizontalAdvance(text) + margins <=
+                             list->columnWidth(column),
+                         qPrintable(text));
+                columns << text + u' ' + QString::number(list->columnWidth(column));
+            }
             QCOMPARE(columns.join(u", "), p ? "Szám 1 47, - 20, Szám 2 47, = 20, Eredmény 96"
                                             : "Szám 1 47, + 20, Szám 2 47, = 20, Eredmény 96");
         }
@@ -131,17 +142,6 @@ private Q_SLOTS:
         QCOMPARE(told,
                  "Kalkora gyakorló: A beállításokat nem sikerült betölteni a set.dat fájlból. "
                  "A program az alapbeállításokkal indul.");
-    }
-
-    // The window keeps its look when the desktop switches to a dark palette.
-    void darkPalette() {
-        window().show();
-        const QImage seen = window().grab().toImage();
-        const auto restore =
-            qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
-        QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30))); // Qt derives the rest
-        QCoreApplication::processEvents(); // a change reaches the widgets as posted events
-        QVERIFY(window().grab().toImage() == seen);
     }
 
     void check_data() {

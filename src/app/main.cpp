@@ -29,6 +29,10 @@ int main(int argc, char *argv[])
     QTranslator qtTexts;
     if (kalkora::loadQtTranslations(qtTexts, QLocale()))
         QCoreApplication::installTranslator(&qtTexts);
+    // Every text of the program is Hungarian, so it reads left to right
+    // where Qt's translation (Hebrew, Arabic, Persian) would turn it around;
+    // Qt's own words, such as the end question's Yes and No, stay translated.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // Left alone, the program must not wake the computer: no blinking caret.
     const kalkora::CaretRest caretRest;
 

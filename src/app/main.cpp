@@ -4,6 +4,7 @@
 #include "app/exitquestion.h"
 #include "app/filefaultreporter.h"
 #include "app/qttranslations.h"
+#include "app/terminationsignals.h"
 #include "app/trainer.h"
 #include "core/problemsource.h"
 #include "core/random.h"
@@ -43,6 +44,11 @@ int main(int argc, char *argv[])
     kalkora::FileFaultReporter reporter;
     kalkora::ExitQuestion question;
     kalkora::Trainer trainer(problems, settings, reporter, question);
+    // A shutdown, a kill or the terminal closing ends the program as the
+    // window's close box does: the limits are saved, and nobody is asked.
+    const kalkora::TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &kalkora::TerminationSignals::received,
+                     &trainer.window(), &QWidget::close);
     trainer.window().show();
     return QApplication::exec();
 }

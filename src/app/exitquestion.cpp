@@ -42,6 +42,10 @@ std::unique_ptr<QMessageBox> ExitQuestion::createBox(QWidget *parent)
                                                kEndQuestion.toString(),
                                                QMessageBox::Yes | QMessageBox::No, parent);
     box->setTextFormat(Qt::PlainText);
+    // The question is read, not copied: a label the mouse may select takes
+    // click focus, and a screen reader that reads a box's text from its
+    // labels passes over one that can take focus (Orca 51 does).
+    box->setTextInteractionFlags(Qt::NoTextInteraction);
     box->setDefaultButton(QMessageBox::Yes);
     box->setWindowModality(Qt::ApplicationModal);
     return box;

@@ -47,8 +47,8 @@ int main(int argc, char *argv[])
     // A shutdown, a kill or the terminal closing ends the program as the
     // window's close box does: the limits are saved, and nobody is asked.
     const kalkora::TerminationSignals terminationSignals;
-    QObject::connect(&terminationSignals, &kalkora::TerminationSignals::received,
-                     &trainer.window(), &QWidget::close);
+    QObject::connect(&terminationSignals, &kalkora::TerminationSignals::received, &trainer.window(),
+                     &QWidget::close);
     trainer.window().show();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 # page two wrong answers, the second while the banner still shows; on every
 # page a right answer, heard with its verdict and the new problem, which is
 # then answered in turn; the end question, which Esc does not take away, and
-# Yes ending the program.
+# Yes ending the program. Every limit field is named as Tab reaches it.
 #   usage: smoke.py <path to kalkora>
 import atexit, codecs, os, re, shutil, subprocess, sys, tempfile, threading, time, tty
 
@@ -128,6 +128,14 @@ for page, (tab, word, way) in enumerate(PAGES):
         check(RIGHT in heard()[at], f"{problem[0]!r} answered {solve(problem)} judged wrong")
         problem = hear(PROBLEM, at, "the new problem")[1]
         check(re.fullmatch(word, problem[2]), f"{problem[0]!r} on the page {tab}")
+    # Tab round the page back to the answer field: a limit field is named by
+    # its caption, and its value heard with it (before it with Orca 43).
+    limits = []
+    while not (stop := hear(r"Válasz text|Nézzük|Eddigi feladatok|page tab|max\.: text", mark := key("Tab"),
+                            "the next control"))[1][0].startswith("Válasz"):
+        if "max.:" in stop[1][0]:
+            limits.append(heard()[stop[0]] + " " + hear(r"^\d+( selected)?\.?$", mark, "its value")[1][0])
+    check(limits, f"no limit field heard on the page {tab}")
 
 mark = key("alt+b")
 hear("Biztos hogy Befejezed", mark, "the end question")

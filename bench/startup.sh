@@ -10,7 +10,8 @@
 # for the text window (time <= 1.3x, RSS <= 1.10x). Times move with the
 # machine's load; the instructions executed up to the first paint under
 # callgrind hardly do, so the text window and Kalkora are also counted that
-# way, three runs each (median, spread and their ratio).
+# way, three runs each (median, spread and their ratio). It exits with 1
+# when Kalkora misses either target.
 #
 #   bench/startup.sh [RUNS]        (default 15; BUILD=build/perf)
 set -euo pipefail
@@ -116,4 +117,5 @@ for name in ("text", "kalkora"):
           f"  max {max(values):,}  spread {spread:.2f} %")
 print(f"against the text window: instructions "
       f"{statistics.median(counts['kalkora']) / statistics.median(counts['text']):.3f}")
+sys.exit(0 if time_ratio <= 1.3 and rss_ratio <= 1.10 else 1)
 PY

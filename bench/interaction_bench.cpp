@@ -10,42 +10,31 @@
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "percentiles.h"
+#include "support/rightanswer.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QString>
 
-#include <cmath>
 
 namespace kalkora::bench {
 namespace {
 
-const DrillRules &kAddition = additionRules();
-const DrillRules &kSubtraction = subtractionRules();
-const DrillRules &kCompletion = completionRules();
-const DrillRules &kMultiplication = multiplicationRules();
-const DrillRules &kDivision = divisionRules();
-
-QString rightAnswer(const DrillSession &session)
-{
-    return decimalText(qint64(std::llround(session.rules().expected(session.problem()))));
-}
-
 // One right answer after another, each one timed: the answer is judged, the
 // counters, banner and history move on and the next problem is drawn.
-void checkNext(benchmark::State &state, const DrillRules &rules, QStringList limits)
+void checkNext(benchmark::State &state, Drill drill, QStringList limits)
 {
     const SystemClock clock;
     Generator generator(clock);
     DrawnProblems drawn(generator);
-    DrillSession session(rules, drawn);
+    DrillSession session(drill, drawn);
     for (int slot = 0; slot < limits.size(); ++slot)
         session.setLimitText(slot, limits.at(slot));
     session.poseFirstProblem();
 
     Percentiles times;
     for (auto _ : state) {
-        const QString answer = rightAnswer(session);
+        const QString answer = test::rightAnswer(session);
         Verdict verdict;
         {
             const Percentiles::Sample sample(times);
@@ -59,18 +48,20 @@ void checkNext(benchmark::State &state, const DrillRules &rules, QStringList lim
 
 // Ordinary limits are the fields' initial ones; the tightest are the smallest
 // that still admit a problem, where rejection throws away the most attempts.
-BENCHMARK_CAPTURE(checkNext, addition_50, kAddition, {QStringLiteral("50")});
-BENCHMARK_CAPTURE(checkNext, addition_2, kAddition, {QStringLiteral("2")});
-BENCHMARK_CAPTURE(checkNext, subtraction_50, kSubtraction, {QStringLiteral("50")});
-BENCHMARK_CAPTURE(checkNext, subtraction_2, kSubtraction, {QStringLiteral("2")});
-BENCHMARK_CAPTURE(checkNext, completion_50, kCompletion, {QStringLiteral("50")});
-BENCHMARK_CAPTURE(checkNext, completion_4, kCompletion, {QStringLiteral("4")});
-BENCHMARK_CAPTURE(checkNext, multiplication_50_5, kMultiplication,
+BENCHMARK_CAPTURE(checkNext, addition_50, Drill::Addition, {QStringLiteral("50")});
+BENCHMARK_CAPTURE(checkNext, addition_2, Drill::Addition, {QStringLiteral("2")});
+BENCHMARK_CAPTURE(checkNext, subtraction_50, Drill::Subtraction, {QStringLiteral("50")});
+BENCHMARK_CAPTURE(checkNext, subtraction_2, Drill::Subtraction, {QStringLiteral("2")});
+BENCHMARK_CAPTURE(checkNext, completion_50, Drill::Completion, {QStringLiteral("50")});
+BENCHMARK_CAPTURE(checkNext, completion_4, Drill::Completion, {QStringLiteral("4")});
+BENCHMARK_CAPTURE(checkNext, multiplication_50_5, Drill::Multiplication,
                   {QStringLiteral("50"), QStringLiteral("5")});
-BENCHMARK_CAPTURE(checkNext, multiplication_4_2, kMultiplication,
+BENCHMARK_CAPTURE(checkNext, multiplication_4_2, Drill::Multiplication,
                   {QStringLiteral("4"), QStringLiteral("2")});
-BENCHMARK_CAPTURE(checkNext, division_50_5, kDivision, {QStringLiteral("50"), QStringLiteral("5")});
-BENCHMARK_CAPTURE(checkNext, division_4_2, kDivision, {QStringLiteral("4"), QStringLiteral("2")});
+BENCHMARK_CAPTURE(checkNext, division_50_5, Drill::Division,
+                  {QStringLiteral("50"), QStringLiteral("5")});
+BENCHMARK_CAPTURE(checkNext, division_4_2, Drill::Division,
+                  {QStringLiteral("4"), QStringLiteral("2")});
 
 void textValue(benchmark::State &state, QString text)
 {
@@ -91,9 +82,9 @@ void historyAppend(benchmark::State &state)
 {
     const int depth = int(state.range(0));
     constexpr int kBatch = 1000;
-    auto model = std::make_unique<HistoryModel>(QStringLiteral("+"));
+    auto model = std::make_unique<HistoryModel>();
     const auto refill = [&] {
-        model = std::make_unique<HistoryModel>(QStringLiteral("+"));
+        model = std::make_unique<HistoryModel>();
         for (int i = 0; i < depth; ++i)
             model->append(QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("46"));
     };

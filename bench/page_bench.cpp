@@ -15,6 +15,7 @@
 #include "core/random.h"
 #include "core/textvalue.h"
 #include "percentiles.h"
+#include "support/rightanswer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,31 +23,25 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <cmath>
 #include <memory>
 #include <optional>
 
 namespace kalkora::bench {
 namespace {
 
-QString rightAnswer(const DrillSession &session)
-{
-    return decimalText(qint64(std::llround(session.rules().expected(session.problem()))));
-}
-
 struct Window
 {
-    Window(int page, const QStringList &limits, qint64 rows)
+    Window(Drill drill, const QStringList &limits, qint64 rows)
     {
-        DrillSession &session = drills.session(Drill(page));
+        DrillSession &session = drills.session(drill);
         for (int limit = 0; limit < limits.size(); ++limit)
             session.setLimitText(limit, limits.at(limit));
         drills.poseFirstProblems();
         // The history filled before the window shows it.
         for (qint64 i = 0; i < rows; ++i)
-            session.check(rightAnswer(session));
+            session.check(test::rightAnswer(session));
         window.emplace(drills);
-        window->tabStrip()->setCurrentIndex(page);
+        window->tabStrip()->setCurrentIndex(window->tabStrip()->indexOf(window->page(drill)));
         window->show();
         if (!QTest::qWaitForWindowExposed(&*window))
             qFatal("the window was never exposed");
@@ -59,14 +54,14 @@ struct Window
     std::optional<MainWindow> window;
 };
 
-void pageCheck(benchmark::State &state, int pageIndex, QStringList limits)
+void pageCheck(benchmark::State &state, Drill drill, QStringList limits)
 {
-    Window w(pageIndex, limits, state.range(0));
-    DrillPage *page = w.window->page(pageIndex);
+    Window w(drill, limits, state.range(0));
+    DrillPage *page = w.window->page(drill);
 
     Percentiles times;
     for (auto _ : state) {
-        page->answerField()->setText(rightAnswer(page->session()));
+        page->answerField()->setText(test::rightAnswer(page->session()));
         const Percentiles::Sample sample(times);
         page->check();
         QApplication::processEvents();
@@ -78,19 +73,23 @@ void pageCheck(benchmark::State &state, int pageIndex, QStringList limits)
     times.report(state);
 }
 
-BENCHMARK_CAPTURE(pageCheck, addition_50, 0, {QStringLiteral("50")})
+BENCHMARK_CAPTURE(pageCheck, addition_50, Drill::Addition, {QStringLiteral("50")})
     ->Arg(0)
     ->Arg(100000)
     ->Iterations(2000);
-BENCHMARK_CAPTURE(pageCheck, subtraction_2, 1, {QStringLiteral("2")})
+BENCHMARK_CAPTURE(pageCheck, subtraction_2, Drill::Subtraction, {QStringLiteral("2")})
     ->Arg(0)
     ->Arg(100000)
     ->Iterations(2000);
-BENCHMARK_CAPTURE(pageCheck, completion_4, 2, {QStringLiteral("4")})->Arg(0)->Iterations(2000);
-BENCHMARK_CAPTURE(pageCheck, multiplication_4_2, 3, {QStringLiteral("4"), QStringLiteral("2")})
+BENCHMARK_CAPTURE(pageCheck, completion_4, Drill::Completion, {QStringLiteral("4")})
     ->Arg(0)
     ->Iterations(2000);
-BENCHMARK_CAPTURE(pageCheck, division_4_2, 4, {QStringLiteral("4"), QStringLiteral("2")})
+BENCHMARK_CAPTURE(pageCheck, multiplication_4_2, Drill::Multiplication,
+                  {QStringLiteral("4"), QStringLiteral("2")})
+    ->Arg(0)
+    ->Iterations(2000);
+BENCHMARK_CAPTURE(pageCheck, division_4_2, Drill::Division,
+                  {QStringLiteral("4"), QStringLiteral("2")})
     ->Arg(0)
     ->Iterations(2000);
 

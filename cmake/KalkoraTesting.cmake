@@ -3,19 +3,15 @@
 # display nor the user's language can change what it sees.
 set(KALKORA_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C)
 
-# kalkora_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>]
-#                  [FUNCTIONS <test functions...>] [TIMEOUT <s>])
+# kalkora_add_test(<name> SOURCES <files...> LIBS <targets...> LABELS <labels...>)
 #
-# One test executable per unit, registered with CTest; with FUNCTIONS, only
-# those test functions run under its name.
+# One test executable per unit, registered with CTest, with the tests'
+# shared support.
 function(kalkora_add_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS;FUNCTIONS" ${ARGN})
-    if(NOT T_TIMEOUT)
-        set(T_TIMEOUT 300)
-    endif()
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
-    add_test(NAME ${name} COMMAND ${name} ${T_FUNCTIONS})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KALKORA_TEST_ENVIRONMENT}"
-                         TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+    target_link_libraries(${name} PRIVATE Qt6::Test kalkora_test_support ${T_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KALKORA_TEST_ENVIRONMENT}" TIMEOUT 300
+                         LABELS "${T_LABELS}")
 endfunction()

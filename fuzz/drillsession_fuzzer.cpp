@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays arbitrary sequences of page events against the five drill sessions,
+// Plays arbitrary sequences of page events against every drill's session,
 // the way the window delivers them: typed answers (right ones, wrong ones,
 // any text at all), checks of an empty field, limit fields edited to any text
 // and left, and ticks of the banner timer. After every event it checks what
@@ -19,7 +19,9 @@
 #include "core/textvalue.h"
 #include "fuzzinput.h"
 #include "support/admissible.h"
+#include "support/rightanswer.h"
 
+#include <QMetaEnum>
 #include <QString>
 
 #include <array>
@@ -31,8 +33,6 @@
 using namespace kalkora;
 
 namespace {
-
-enum Page { Addition, Subtraction, Completion, Multiplication, Division, PageCount };
 
 // Enough events to reach deep states; few enough that one input stays fast
 // even when every check draws at the tightest limits.
@@ -66,54 +66,45 @@ private:
     Generator m_generator;
 };
 
-[[noreturn]] void fail(int page, const char *what, const DrillSession &s)
+[[noreturn]] void fail(const char *what, const DrillSession &s)
 {
-    std::fprintf(stderr,
-                 "page %d: %s (problem %lld, %lld kind %d; given %lld right %lld wrong %lld)\n",
-                 page, what, static_cast<long long>(s.problem().first),
+    std::fprintf(stderr, "%s: %s (problem %lld, %lld kind %d; given %lld right %lld wrong %lld)\n",
+                 QMetaEnum::fromType<Drill>().valueToKey(int(s.drill())), what,
+                 static_cast<long long>(s.problem().first),
                  static_cast<long long>(s.problem().second), int(s.problem().kind),
                  static_cast<long long>(s.given()), static_cast<long long>(s.right()),
                  static_cast<long long>(s.wrong()));
     std::abort();
 }
 
-void require(bool ok, int page, const char *what, const DrillSession &s)
+void require(bool ok, const char *what, const DrillSession &s)
 {
     if (!ok)
-        fail(page, what, s);
+        fail(what, s);
 }
 
 // The problem on the page must be one its drawing may pose under the limits
 // in force (those the drawing read, a blocking limit already replaced).
-void requireWithinLimits(int page, const DrillSession &s, Drawing drawing)
+void requireWithinLimits(const DrillSession &s, Drawing drawing)
 {
-    const bool ok = test::admissible(Drill(page), s.problem(), s.limitValues(), drawing);
-    require(ok, page, "problem outside the page's limits", s);
+    const bool ok = test::admissible(s.drill(), s.problem(), s.limitValues(), drawing);
+    require(ok, "problem outside the page's limits", s);
 }
 
-void requireCounters(int page, const DrillSession &s)
+void requireCounters(const DrillSession &s)
 {
-    require(s.right() + s.wrong() == s.given(), page, "right + wrong != given", s);
+    require(s.right() + s.wrong() == s.given(), "right + wrong != given", s);
     if (s.history())
-        require(s.history()->rowCount() == s.given(), page, "history rows != given", s);
+        require(s.history()->rowCount() == s.given(), "history rows != given", s);
     const QString percent = s.percentText();
-    require(percent.endsWith(QStringLiteral(" %")), page, "percentage caption", s);
-    if (percent.size() > 2) {
+    if (!percent.isEmpty()) {
         bool digits = false;
-        const int shown = percent.chopped(2).toInt(&digits);
-        require(digits && shown >= 1 && shown <= 100, page, "percentage out of range", s);
+        const int shown = percent.toInt(&digits);
+        require(digits && shown >= 1 && shown <= 100, "percentage out of range", s);
     }
 }
 
-QString rightAnswer(const DrillSession &s)
-{
-    const double expected = s.rules().expected(s.problem());
-    if (expected == std::floor(expected) && std::abs(expected) < 1e15)
-        return decimalText(qint64(expected));
-    return QString::number(expected, 'g', 17);
-}
-
-void check(int page, DrillSession &s, CountingRandom &random, const QString &answer)
+void check(DrillSession &s, CountingRandom &random, const QString &answer)
 {
     const Problem before = s.problem();
     const qint64 given = s.given();
@@ -123,13 +114,13 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
     const Verdict verdict = s.check(answer);
 
     if (answer.isEmpty()) {
-        require(verdict == Verdict::Ignored && s.given() == given && s.problem() == before, page,
+        require(verdict == Verdict::Ignored && s.given() == given && s.problem() == before,
                 "an empty answer changed the page", s);
         return;
     }
-    require(s.given() == given + 1, page, "a check did not count once", s);
-    require(verdict == (shouldBeRight ? Verdict::Right : Verdict::Wrong), page, "wrong verdict", s);
-    require(s.banner() == (shouldBeRight ? Banner::Right : Banner::Wrong), page,
+    require(s.given() == given + 1, "a check did not count once", s);
+    require(verdict == (shouldBeRight ? Verdict::Right : Verdict::Wrong), "wrong verdict", s);
+    require(s.banner() == (shouldBeRight ? Banner::Right : Banner::Wrong),
             "banner does not match the verdict", s);
     if (HistoryModel *history = s.history()) {
         const int row = history->rowCount() - 1;
@@ -139,17 +130,17 @@ void check(int page, DrillSession &s, CountingRandom &random, const QString &ans
         require(cell(HistoryModel::FirstColumn) == decimalText(before.first) &&
                     cell(HistoryModel::SecondColumn) == decimalText(before.second) &&
                     cell(HistoryModel::AnswerColumn) == (shouldBeRight ? answer : QString()),
-                page, "history row does not record the check", s);
+                "history row does not record the check", s);
     }
     if (!shouldBeRight) {
-        require(s.problem() == before && random.draws == draws, page,
+        require(s.problem() == before && random.draws == draws,
                 "a wrong answer changed the problem", s);
         return;
     }
-    require(random.draws - draws <= 2 * qint64(kMaxAttempts), page, "unbounded drawing", s);
-    requireWithinLimits(page, s, Drawing::Next);
-    if (page == Completion)
-        require(s.problem().kind == completionKindToDraw(Drawing::Next, before), page,
+    require(random.draws - draws <= 2 * qint64(kMaxAttempts), "unbounded drawing", s);
+    requireWithinLimits(s, Drawing::Next);
+    if (s.drill() == Drill::Completion)
+        require(s.problem().kind == completionKindToDraw(Drawing::Next, before),
                 "completion kinds do not alternate", s);
 }
 
@@ -161,43 +152,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzClock clock(in);
     CountingRandom random(clock);
     DrawnProblems drawn(random);
-    std::array<std::unique_ptr<DrillSession>, PageCount> sessions;
+    std::array<std::unique_ptr<DrillSession>, kDrillCount> sessions;
 
     // Stored limits reach the sessions before their first problems, unchecked,
-    // as start-up puts them into the fields.
+    // as start-up puts them into the fields: one bit of the first byte for
+    // each field of the record says whether it holds one.
     const uint8_t stored = in.byte();
-    for (int page = 0; page < PageCount; ++page) {
-        sessions[page] = std::make_unique<DrillSession>(rulesOf(Drill(page)), drawn);
-        DrillSession &s = *sessions[page];
+    int field = 0;
+    for (std::size_t i = 0; i < kDrillCount; ++i) {
+        sessions[i] = std::make_unique<DrillSession>(kDrills[i].drill, drawn);
+        DrillSession &s = *sessions[i];
         for (int slot = 0; slot < s.limitCount(); ++slot) {
-            if (stored & (1 << (page + slot)))
+            if (stored & (1 << field++))
                 s.setLimitText(slot, decimalText(qint16(in.byte() | (in.byte() << 8))));
         }
         const qint64 draws = random.draws;
         s.poseFirstProblem();
-        require(random.draws - draws <= 2 * qint64(kMaxAttempts), page, "unbounded drawing", s);
-        requireWithinLimits(page, s, Drawing::First);
-        requireCounters(page, s);
+        require(random.draws - draws <= 2 * qint64(kMaxAttempts), "unbounded drawing", s);
+        requireWithinLimits(s, Drawing::First);
+        requireCounters(s);
     }
 
     for (int event = 0; event < kMaxEvents && !in.atEnd(); ++event) {
         const uint8_t op = in.byte();
-        const int page = in.byte() % PageCount;
-        DrillSession &s = *sessions[page];
+        DrillSession &s = *sessions[in.byte() % kDrillCount];
         const int slot = in.byte() % s.limitCount();
         switch (op % 8) {
         case 0:
-            check(page, s, random, rightAnswer(s));
+            check(s, random, test::rightAnswer(s));
             break;
         case 1: // the right number with blanks and trailing letters
-            check(page, s, random,
-                  QString(u' ' + rightAnswer(s) + QStringLiteral(" \t") + in.text()));
+            check(s, random,
+                  QString(u' ' + test::rightAnswer(s) + QStringLiteral(" \t") + in.text()));
             break;
         case 2:
-            check(page, s, random, in.text());
+            check(s, random, in.text());
             break;
         case 3:
-            check(page, s, random, QString());
+            check(s, random, QString());
             break;
         case 4:
             s.setLimitText(slot, in.text());
@@ -208,20 +200,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 6: {
             const QString before = s.limitText(slot);
             const bool changed = s.leaveLimit(slot);
-            const double minimum = s.rules().limits()[std::size_t(slot)].minimum;
-            require(textValue(s.limitText(slot)) >= minimum, page, "left limit below minimum", s);
-            require(changed == (s.limitText(slot) != before), page, "leaveLimit misreports", s);
+            const double minimum = s.facts().limits[slot].minimum;
+            require(textValue(s.limitText(slot)) >= minimum, "left limit below minimum", s);
+            require(changed == (s.limitText(slot) != before), "leaveLimit misreports", s);
             break;
         }
         default: // the banner timer's tick reaches every page
             for (auto &other : sessions) {
                 const bool showing = other->banner() != Banner::Hidden;
-                require(other->hideBanner() == showing && other->banner() == Banner::Hidden, page,
+                require(other->hideBanner() == showing && other->banner() == Banner::Hidden,
                         "tick did not hide the banner", *other);
             }
             break;
         }
-        requireCounters(page, s);
+        requireCounters(s);
     }
     return 0;
 }

@@ -2,12 +2,12 @@
 
 #include "app/drillpage.h"
 
-#include "app/banneralert.h"
 #include "app/historylist.h"
 #include "app/limitfield.h"
 #include "app/look.h"
 #include "app/pagestate.h"
 #include "app/twips.h"
+#include "app/verdictbanner.h"
 #include "core/drillsession.h"
 #include "core/historymodel.h"
 
@@ -37,8 +37,7 @@ DrillPage::DrillPage(const PageTable &table, DrillSession &session, const Twips 
     for (const ControlRow &row : table.controls) {
         QWidget *widget = createControl(row, twips);
         widget->setObjectName(QString::fromLatin1(row.name));
-        widget->setGeometry(
-            twips.rect(row.left, row.top, row.width, row.height).translated(0, -tabRow));
+        widget->setGeometry(twips.rect(row.box).translated(0, -tabRow));
         applyLook(widget, row.role);
         if (row.tabIndex < 0)
             widget->setFocusPolicy(Qt::NoFocus);
@@ -88,16 +87,14 @@ QWidget *DrillPage::createControl(const ControlRow &row, const Twips &twips)
         return button;
     }
     case Role::History:
-        return createHistoryList(m_session.history(), twips, this);
+        return createHistoryList(m_session.history(), row.text, twips, this);
     default:
         break;
     }
-    auto *label = new QLabel(row.text.toString(), this);
+    QLabel *label =
+        row.role == Role::Banner ? m_banner = new VerdictBanner(this) : new QLabel(this);
     label->setTextFormat(Qt::PlainText);
-    if (row.role == Role::Banner) {
-        m_banner = label;
-        prepareBanner(label);
-    }
+    label->setText(row.text.toString());
     return label;
 }
 
@@ -113,7 +110,6 @@ QList<std::pair<int, QWidget *>> DrillPage::focusables() const
 
 void DrillPage::check()
 {
-    const bool bannerShowing = m_session.banner() != Banner::Hidden;
     const Verdict verdict = m_session.check(m_answer->text());
     if (verdict == Verdict::Ignored)
         return;
@@ -121,8 +117,7 @@ void DrillPage::check()
     showState();
     // A listener hears the verdict, and after a right answer the new problem
     // as the answer field words it.
-    announceVerdict(m_banner, bannerShowing,
-                    verdict == Verdict::Right ? m_answer->accessibleDescription() : QString());
+    m_banner->announce(verdict == Verdict::Right ? m_answer->accessibleDescription() : QString());
     // Wrong: the field is wiped for another try. Right: the next problem is
     // posed and the field made ready for it. Either way it keeps the focus.
     m_answer->clear();
@@ -131,7 +126,10 @@ void DrillPage::check()
 
 void DrillPage::showState()
 {
+    m_banner->showVerdict(m_session.banner());
     for (std::size_t row = 0; row < m_table.controls.size(); ++row) {
+        if (m_table.controls[row].role == Role::Banner)
+            continue; // shown above
         const ControlState state = controlState(m_table, row, m_session);
         QWidget *widget = control(row);
         if (auto *label = qobject_cast<QLabel *>(widget); label && state.text) {
@@ -149,8 +147,6 @@ void DrillPage::showState()
         if (state.description && widget->accessibleDescription() != *state.description)
             widget->setAccessibleDescription(*state.description);
     }
-    if (const Banner banner = m_session.banner(); banner != Banner::Hidden)
-        showVerdictColour(m_banner, banner == Banner::Right);
 }
 
 void DrillPage::paintEvent(QPaintEvent *)

@@ -11,12 +11,12 @@
 #include <utility>
 
 class QAbstractButton;
-class QLabel;
 class QLineEdit;
 
 namespace kalkora {
 
 class DrillSession;
+class VerdictBanner;
 
 // One drill page, built from its table: the controls, their places and looks
 // come from the PageTable, everything they show from the page's DrillSession.
@@ -60,7 +60,7 @@ private:
     QList<QWidget *> m_controls; // by table row
     QLineEdit *m_answer = nullptr;
     QAbstractButton *m_button = nullptr;
-    QLabel *m_banner = nullptr;
+    VerdictBanner *m_banner = nullptr;
     QList<QLineEdit *> m_limits;
 };
 

@@ -2,8 +2,8 @@
 
 #include "app/ending.h"
 
-#include "app/exitquestion.h"
 #include "app/mainwindow.h"
+#include "app/wording.h"
 #include "settings/limitstore.h"
 
 #include <QAction>
@@ -11,11 +11,10 @@
 
 namespace kalkora {
 
-Ending::Ending(MainWindow &window, LimitStore &store, FileFaultReporter &reporter,
-               ExitQuestion &question)
-    : m_window(window), m_store(store), m_reporter(reporter), m_question(question)
+Ending::Ending(MainWindow &window, LimitStore &store, Dialogs &dialogs)
+    : m_window(window), m_store(store), m_dialogs(dialogs)
 {
-    using Channel = FileFaultReporter::Channel;
+    using Channel = Dialogs::Channel;
     connect(window.endAction(), &QAction::triggered, this, &Ending::endCommand);
     // The frame's close, a logout or the application quitting: nobody is
     // asked, and nothing may wait for a person.
@@ -28,25 +27,30 @@ Ending::Ending(MainWindow &window, LimitStore &store, FileFaultReporter &reporte
 
 void Ending::endCommand()
 {
-    if (m_unloaded || !m_question.ask(&m_window))
+    if (m_unloaded)
         return;
-    unload(FileFaultReporter::Channel::Box);
-    m_window.close();
+    m_dialogs.askToEnd(&m_window, [this](bool yes) {
+        if (yes && !m_unloaded)
+            unload(Dialogs::Channel::Box, [this] { m_window.close(); });
+    });
 }
 
-void Ending::unload(FileFaultReporter::Channel channel)
+void Ending::unload(Dialogs::Channel channel, std::function<void()> then)
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_question.withdraw();
-    save(channel);
+    m_dialogs.withdrawQuestion();
+    save(channel, std::move(then));
 }
 
-void Ending::save(FileFaultReporter::Channel channel)
+void Ending::save(Dialogs::Channel channel, std::function<void()> then)
 {
     if (const SettingsError error = m_store.save())
-        m_reporter.saveFailed(m_store.file().path(), *error, channel);
+        m_dialogs.reportFileFault(&m_window, kSaveFailed.arg(m_store.file().path()), *error,
+                                  channel, std::move(then));
+    else
+        then();
 }
 
 } // namespace kalkora

@@ -4,9 +4,8 @@
 
 #include "app/pagetable.h"
 #include "app/twips.h"
-#include "core/historymodel.h"
-
 #include "app/wording.h"
+#include "core/historymodel.h"
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -15,12 +14,13 @@
 namespace kalkora {
 namespace {
 
-// The checked problems as the list shows them: headed, the signs centred.
+// The checked problems as the list shows them: headed, with the page's sign
+// and "=" between the numbers, centred.
 class HeadedHistory final : public QIdentityProxyModel
 {
 public:
-    explicit HeadedHistory(HistoryModel *history, QObject *parent)
-        : QIdentityProxyModel(parent), m_sign(history->sign())
+    HeadedHistory(HistoryModel *history, QStringView sign, QObject *parent)
+        : QIdentityProxyModel(parent), m_sign(sign)
     {
         setSourceModel(history);
     }
@@ -29,6 +29,8 @@ public:
     {
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(alignment(index.column()));
+        if (role == Qt::DisplayRole && isSign(index.column()))
+            return signOf(index.column()).toString();
         return QIdentityProxyModel::data(index, role);
     }
 
@@ -40,24 +42,31 @@ public:
             return QVariant::fromValue(alignment(section));
         if (role != Qt::DisplayRole)
             return {};
-        const QStringView headers[] = {kFirstHeader, m_sign, kSecondHeader, u"=", kResult};
+        const QStringView headers[] = {kFirstHeader, m_sign, kSecondHeader, kEquals, kResult};
         return headers[section].toString();
     }
 
 private:
+    static bool isSign(int column)
+    {
+        return column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
+    }
+    QStringView signOf(int column) const
+    {
+        return column == HistoryModel::SignColumn ? m_sign : kEquals;
+    }
     static Qt::Alignment alignment(int column)
     {
-        const bool sign =
-            column == HistoryModel::SignColumn || column == HistoryModel::EqualsColumn;
-        return (sign ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+        return (isSign(column) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
     }
 
-    QString m_sign;
+    QStringView m_sign;
 };
 
 } // namespace
 
-QTableView *createHistoryList(HistoryModel *model, const Twips &twips, QWidget *parent)
+QTableView *createHistoryList(HistoryModel *model, QStringView sign, const Twips &twips,
+                              QWidget *parent)
 {
     // A table without row headers rather than a tree: a tree lays out every
     // row again for each one appended, which a child's hour of checks turns
@@ -73,7 +82,7 @@ QTableView *createHistoryList(HistoryModel *model, const Twips &twips, QWidget *
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list->verticalHeader()->setDefaultSectionSize(twips.px(kHistoryRowHeight));
-    list->setModel(new HeadedHistory(model, list));
+    list->setModel(new HeadedHistory(model, sign, list));
     list->setShowGrid(false);
     list->setWordWrap(false);
     list->setTabKeyNavigation(false); // Tab leaves the list, as on every other control

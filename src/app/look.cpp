@@ -109,30 +109,21 @@ void applyLook(QWidget *control, Role role)
 
     if (auto *label = qobject_cast<QLabel *>(control)) {
         // Labels are opaque boxes in the button-face colour; the banner paints
-        // its own colour over that.
+        // its verdict's colour over that.
         label->setAlignment(look->alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        label->setBackgroundRole(role == Role::Banner ? QPalette::Window : QPalette::Button);
+        label->setBackgroundRole(QPalette::Button);
         label->setForegroundRole(QPalette::WindowText);
         QPalette palette = label->palette();
         if (look->text)
             palette.setColor(QPalette::WindowText, QColor::fromRgb(look->text));
         label->setPalette(palette);
-        if (role == Role::Banner)
-            showVerdictColour(label, false);
     } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
         field->setAlignment(look->alignment | Qt::AlignVCenter);
     } else if (auto *list = qobject_cast<QTableView *>(control)) {
         // Qt's header keeps the application's font unless it is given one.
         list->horizontalHeader()->setFont(list->font());
     }
-}
-
-void showVerdictColour(QLabel *banner, bool right)
-{
-    QPalette palette = banner->palette();
-    palette.setColor(QPalette::Window, right ? kRightBanner : kWrongBanner);
-    banner->setPalette(palette);
 }
 
 } // namespace kalkora

@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QPalette>
 
-class QLabel;
 class QWidget;
 
 namespace kalkora {
@@ -33,8 +32,5 @@ QPalette lightPalette();
 
 // Font, colours and alignment of a control by its role.
 void applyLook(QWidget *control, Role role);
-
-// The result banner's colour for its verdict: green for right, red for wrong.
-void showVerdictColour(QLabel *banner, bool right);
 
 } // namespace kalkora

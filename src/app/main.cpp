@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/caretrest.h"
-#include "app/exitquestion.h"
-#include "app/filefaultreporter.h"
+#include "app/messageboxes.h"
 #include "app/qttranslations.h"
 #include "app/terminationsignals.h"
 #include "app/trainer.h"
@@ -41,9 +40,8 @@ int main(int argc, char *argv[])
     kalkora::Generator generator(clock);
     kalkora::DrawnProblems problems(generator);
     const kalkora::SettingsFile settings;
-    kalkora::FileFaultReporter reporter;
-    kalkora::ExitQuestion question;
-    kalkora::Trainer trainer(problems, settings, reporter, question);
+    kalkora::MessageBoxes dialogs;
+    kalkora::Trainer trainer(problems, settings, dialogs);
     // A shutdown, a kill or the terminal closing ends the program as the
     // window's close box does: the limits are saved, and nobody is asked.
     const kalkora::TerminationSignals terminationSignals;

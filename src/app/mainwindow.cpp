@@ -60,7 +60,7 @@ MainWindow::MainWindow(DrillSet &drills, QWidget *parent)
 
     m_strip = new TabStrip(twips.px(kTabRowHeight), client);
     m_strip->setObjectName(QStringLiteral("SSTab1"));
-    m_strip->setGeometry(twips.rect(kStripLeft, kStripTop, kStripWidth, kStripHeight));
+    m_strip->setGeometry(twips.rect(kStrip));
     for (const PageTable &table : drillPages()) {
         auto *page = new DrillPage(table, drills.session(table.drill), twips);
         connect(page, &DrillPage::checked, m_timer, qOverload<>(&QTimer::start));
@@ -82,9 +82,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-DrillPage *MainWindow::page(int index) const
+DrillPage *MainWindow::page(Drill drill) const
 {
-    return m_pages.at(index);
+    return *std::find_if(m_pages.cbegin(), m_pages.cend(),
+                         [drill](const DrillPage *page) { return page->table().drill == drill; });
 }
 
 void MainWindow::hideBanners()

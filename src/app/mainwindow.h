@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "core/drills.h"
+
 #include <QList>
 #include <QMainWindow>
 
@@ -24,7 +26,7 @@ public:
     explicit MainWindow(DrillSet &drills, QWidget *parent = nullptr);
 
     TabStrip *tabStrip() const { return m_strip; }
-    DrillPage *page(int index) const;
+    DrillPage *page(Drill drill) const;
     QTimer *bannerTimer() const { return m_timer; }
     QAction *endAction() const { return m_end; }
 

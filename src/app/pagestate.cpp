@@ -29,8 +29,6 @@ QString signWord(QStringView sign)
 
 bool isShown(const ControlRow &row, const DrillSession &session)
 {
-    if (row.role == Role::Banner)
-        return session.banner() != Banner::Hidden;
     return !row.shownFor || *row.shownFor == session.problem().kind;
 }
 
@@ -86,14 +84,6 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         state.name = state.text;
         state.description = kCheckDescription.toString();
         break;
-    case Role::Banner:
-        // Hidden, the banner keeps the verdict it showed last.
-        if (session.banner() == Banner::Hidden)
-            state.text.reset();
-        else
-            state.text =
-                (session.banner() == Banner::Right ? kRightVerdict : kWrongVerdict).toString();
-        break;
     case Role::Given:
         // "Felaldva: 3 feladat": the word after the counter belongs to it.
         counter(kGivenCaption, session.given());
@@ -106,11 +96,10 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         counter(kWrongCaption, session.wrong());
         break;
     case Role::Percent:
-        state.text = session.percentText();
+        state.text = session.percentText() + kPercentSign;
         // Below one half the label shows no digits at all; a listener hears the 0.
         state.name = kPercentName + QLatin1Char(' ') +
-                     QString::number(percentOf(session.right(), session.given())) +
-                     QStringLiteral(" %");
+                     QString::number(percentOf(session.right(), session.given())) + kPercentSign;
         break;
     case Role::Limit:
         state.text = session.limitText(c.limit);
@@ -120,6 +109,7 @@ ControlState controlState(const PageTable &table, std::size_t row, const DrillSe
         state.text.reset();
         state.name = kHistoryName.toString();
         break;
+    case Role::Banner: // the banner shows its verdict itself
     case Role::Caption:
     case Role::CaptionAfter:
         break;

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "app/twips.h"
 #include "app/wording.h"
 #include "core/drills.h"
 
@@ -33,17 +34,24 @@ enum class Role {
     History,
 };
 
-// One control of a page: geometry in twips from the tab strip's top-left
+// One control of a page, its box in twips from the tab strip's top-left
 // corner, tab row included. The problem's numbers, signs and answer field
 // stand in reading order.
 struct ControlRow
 {
     Role role;
-    const char *name; // objectName; array elements as Label2_24
-    QStringView text; // what it shows at first; a limit field: the caption that names it
-    int left, top, width, height;
-    int tabIndex = -1; // window-wide keyboard order; -1 for controls that take no focus
-    int limit = -1;    // a limit field's place among its page's limits
+    // The objectName, as earlier versions named their controls (array
+    // elements such as Label2_24 with their index): tests and notes written
+    // against those versions find the same controls.
+    const char *name;
+    // What it shows at first; a limit field: the caption that names it; a
+    // history list: the operator sign between its numbers.
+    QStringView text;
+    TwipRect box;
+    // The window-wide keyboard order of earlier versions, gaps and all: Tab
+    // runs through the page in front in this order. -1: takes no focus.
+    int tabIndex = -1;
+    int limit = -1;                           // a limit field's place among its drill's limits
     std::optional<ProblemKind> shownFor = {}; // a sign shown for one kind of problem only
 };
 
@@ -57,16 +65,13 @@ struct PageTable
     QStringView secondName = kSecondNumber;
 };
 
-// The five drill pages in tab order, each with its drill.
+// The drill pages in tab order, one for every drill.
 std::span<const PageTable> drillPages();
 
 // Size of the window's client area and the tab strip's place in it, in twips.
 inline constexpr int kClientWidth = 10005;
 inline constexpr int kClientHeight = 5550;
-inline constexpr int kStripLeft = 45;
-inline constexpr int kStripTop = 315;
-inline constexpr int kStripWidth = 9915;
-inline constexpr int kStripHeight = 5190;
+inline constexpr TwipRect kStrip = {45, 315, 9915, 5190};
 inline constexpr int kTabRowHeight = 520;
 inline constexpr int kHistoryColumnWidths[] = {700, 300, 700, 300, 1440};
 inline constexpr int kHistoryRowHeight = 255; // the list's font and a margin

@@ -25,7 +25,7 @@ public:
     int count() const { return int(m_pages.size()); }
     int currentIndex() const;
     void setCurrentIndex(int index);
-    QWidget *page(int index) const { return m_pages.at(index); }
+    int indexOf(QWidget *page) const { return int(m_pages.indexOf(page)); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -3,24 +3,23 @@
 #include "app/trainer.h"
 
 #include "app/windowplacement.h"
-
-#include <QAction>
+#include "app/wording.h"
 
 namespace kalkora {
 
-Trainer::Started::Started(DrillSet &drills, LimitStore &store, FileFaultReporter &reporter)
+Trainer::Trainer(ProblemSource &problems, const SettingsFile &file, Dialogs &dialogs)
+    : m_drills(problems), m_store(m_drills, file)
 {
-    if (const SettingsError error = store.load())
-        reporter.loadFailed(store.file().path(), *error);
-    drills.poseFirstProblems();
-}
-
-Trainer::Trainer(ProblemSource &problems, const SettingsFile &file, FileFaultReporter &reporter,
-                 ExitQuestion &question)
-    : m_drills(problems), m_store(m_drills, file), m_started(m_drills, m_store, reporter),
-      m_window(m_drills), m_ending(m_window, m_store, reporter, question)
-{
-    centreOnScreen(m_window);
+    const SettingsError loadError = m_store.load();
+    m_drills.poseFirstProblems();
+    // The window shows the sessions as start-up leaves them.
+    m_window = std::make_unique<MainWindow>(m_drills);
+    m_ending = std::make_unique<Ending>(*m_window, m_store, dialogs);
+    centreOnScreen(*m_window);
+    // The box waits over the window; the window comes up behind it.
+    if (loadError)
+        dialogs.reportFileFault(m_window.get(), kLoadFailed.arg(file.path()), *loadError,
+                                Dialogs::Channel::Box);
 }
 
 } // namespace kalkora

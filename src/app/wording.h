@@ -24,6 +24,8 @@ inline constexpr QStringView kDivisionTab = u"Osztás";
 
 // A page's captions.
 inline constexpr QStringView kCheck = u"Nézzük...";
+// "Felaldva" is spelt as earlier versions showed it, which children and
+// teachers know the page by; it is not a typing error to mend.
 inline constexpr QStringView kGivenCaption = u"Felaldva:";
 inline constexpr QStringView kGivenAfter = u"feladat";
 inline constexpr QStringView kRightCaption = u"Jó válasz:";
@@ -37,9 +39,14 @@ inline constexpr QStringView kDivisorLimit = u"Osztó max.:";
 inline constexpr QStringView kRightVerdict = u"Ügyes vagy!";
 inline constexpr QStringView kWrongVerdict = u"Az eredmény HIBÁS!";
 
-// The history list's column headers (the sign columns show their sign).
+// The history list's column headers (the sign columns show their sign), and
+// the sign between a problem and its answer.
 inline constexpr QStringView kFirstHeader = u"Szám 1";
 inline constexpr QStringView kSecondHeader = u"Szám 2";
+inline constexpr QStringView kEquals = u"=";
+
+// After the share of right answers.
+inline constexpr QStringView kPercentSign = u" %";
 
 // What a screen reader is told of the controls.
 inline constexpr QStringView kFirstNumber = u"Első szám";
@@ -59,6 +66,9 @@ inline constexpr std::pair<QStringView, QStringView> kSignWords[] = {
 };
 
 // The end question.
+// Both as earlier versions showed them: the title with a blank on either side,
+// centring it in narrow title bars, and the question with an empty line
+// below it, which sets it apart from the buttons.
 inline constexpr QStringView kEndTitle = u" Kilépés ";
 inline constexpr QStringView kEndQuestion = u"Biztos hogy Befejezed?\r\n\r\n";
 

@@ -11,8 +11,6 @@ namespace {
 class AdditionRules final : public DrillRules
 {
 public:
-    AdditionRules() : DrillRules({{10, 50}}, QStringLiteral("+")) {}
-
     double expected(const Problem &p) const override { return double(p.first) + double(p.second); }
 
     LimitValues leastWorkable(Drawing, const Problem &) const override
@@ -28,6 +26,9 @@ public:
         if (drawing == Drawing::First)
             random.seedFromClock();
         const Range range = drawing == Drawing::First ? Range{99, 1} : Range{limit, 1};
+        // Reseeding before every attempt makes no problem more random; it is
+        // how earlier versions drew, so the same clock readings still give
+        // the same problems.
         const auto [a, b] = drawPair(random, range, range, fits, {1, 1}, drawing == Drawing::Next);
         return {a, b};
     }

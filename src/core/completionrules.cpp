@@ -19,8 +19,6 @@ namespace {
 class CompletionRules final : public DrillRules
 {
 public:
-    CompletionRules() : DrillRules({{10, 50}}) {}
-
     double expected(const Problem &p) const override
     {
         const double a = double(p.first);
@@ -49,9 +47,10 @@ public:
         const ProblemKind kind = completionKindToDraw(drawing, current);
         random.seedFromClock();
         if (kind == ProblemKind::MissingAddend) {
-            // The sum test first: it rejects nearly every attempt at tight
-            // limits and so is almost always predicted right, where a > b is a
-            // coin toss.
+            // Both numbers come from 2..100 and are rejected until they fit,
+            // drawn as earlier versions drew them. The sum test comes
+            // first: it rejects nearly every attempt at tight limits and so is
+            // almost always predicted right, where a > b is a coin toss.
             const auto [a, b] =
                 drawPair(random, {99, 2}, {99, 2},
                          [limit](qint64 x, qint64 y) { return x + y <= limit && x <= y; }, {2, 2});

@@ -12,8 +12,6 @@ namespace {
 class DivisionRules final : public DrillRules
 {
 public:
-    DivisionRules() : DrillRules({{20, 50}, {2, 5}}) {}
-
     double expected(const Problem &p) const override { return double(p.first) / double(p.second); }
 
     LimitValues leastWorkable(Drawing, const Problem &) const override

@@ -4,12 +4,9 @@
 
 #include "core/random.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <span>
 #include <utility>
 
 namespace kalkora {
@@ -29,12 +26,6 @@ struct Problem
     qint64 second = 0;
     ProblemKind kind = ProblemKind::Single;
     friend bool operator==(const Problem &, const Problem &) = default;
-};
-
-struct LimitRule
-{
-    double minimum; // applied when the user leaves the field
-    double initial; // the field's text when no settings were stored
 };
 
 enum class Drawing {
@@ -59,24 +50,13 @@ inline constexpr double kLimitCap = 1e9;
 // keeps a drawing bounded whatever the source of numbers.
 inline constexpr int kMaxAttempts = 10'000'000;
 
-// Everything that differs from one drill to the next; the check flow itself is
-// DrillSession's. Rules hold no state.
+// How a drill's problems are drawn and judged; what its page keeps is in
+// kDrills, the check flow itself is DrillSession's. Rules hold no state.
 class DrillRules
 {
 public:
-    template <std::size_t N>
-    explicit DrillRules(const LimitRule (&limits)[N], QString historySign = {})
-        : m_limitCount(N), m_historySign(std::move(historySign))
-    {
-        static_assert(N >= 1 && N <= kMaxLimits, "LimitValues holds every limit of a drill");
-        std::copy_n(limits, N, m_limits.begin());
-    }
     virtual ~DrillRules() = default;
 
-    // The page's limit fields, in tab order.
-    std::span<const LimitRule> limits() const { return {m_limits.data(), m_limitCount}; }
-    // Operator sign of a history row; empty on pages that keep no history.
-    const QString &historySign() const { return m_historySign; }
     virtual double expected(const Problem &problem) const = 0;
     // The smallest value of each limit with which the coming drawing has a
     // problem at all; a limit below it must not reach draw().
@@ -122,11 +102,6 @@ protected:
         }
         return fallback;
     }
-
-private:
-    std::array<LimitRule, kMaxLimits> m_limits{};
-    std::size_t m_limitCount;
-    QString m_historySign;
 };
 
 // The one instance of a drill's rules.

@@ -11,13 +11,13 @@
 
 namespace kalkora {
 
-DrillSession::DrillSession(const DrillRules &rules, ProblemSource &problems)
-    : m_rules(rules), m_problems(problems)
+DrillSession::DrillSession(Drill drill, ProblemSource &problems)
+    : m_drill(drill), m_rules(rulesOf(drill)), m_facts(factsOf(drill)), m_problems(problems)
 {
-    for (const LimitRule &limit : rules.limits())
-        m_limitTexts << decimalText(qint64(limit.initial));
-    if (const QString sign = rules.historySign(); !sign.isEmpty())
-        m_history = std::make_unique<HistoryModel>(sign);
+    for (int i = 0; i < m_facts.limitCount; ++i)
+        m_limitTexts << decimalText(qint64(m_facts.limits[i].initial));
+    if (m_facts.keepsHistory)
+        m_history = std::make_unique<HistoryModel>();
 }
 
 DrillSession::~DrillSession() = default;
@@ -34,7 +34,7 @@ QString DrillSession::secondText() const
 
 QString DrillSession::percentText() const
 {
-    return percentCaption(m_right, given());
+    return percentDigits(m_right, given());
 }
 
 void DrillSession::setLimitText(int index, const QString &text)
@@ -44,7 +44,7 @@ void DrillSession::setLimitText(int index, const QString &text)
 
 bool DrillSession::leaveLimit(int index)
 {
-    const double minimum = m_rules.limits()[std::size_t(index)].minimum;
+    const double minimum = m_facts.limits[index].minimum;
     if (textValue(m_limitTexts.at(index)) >= minimum)
         return false;
     m_limitTexts[index] = decimalText(qint64(minimum));
@@ -69,9 +69,9 @@ void DrillSession::pose(Drawing drawing)
     const LimitValues least = m_rules.leastWorkable(drawing, m_problem);
     for (int i = 0; i < limitCount(); ++i) {
         if (values[i] < least[i])
-            m_limitTexts[i] = decimalText(qint64(m_rules.limits()[std::size_t(i)].minimum));
+            m_limitTexts[i] = decimalText(qint64(m_facts.limits[i].minimum));
     }
-    m_problem = m_problems.pose(m_rules, limitValues(), drawing, m_problem);
+    m_problem = m_problems.pose(m_drill, limitValues(), drawing, m_problem);
 }
 
 void DrillSession::poseFirstProblem()

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/drillrules.h"
+#include "core/drills.h"
 
 #include <QStringList>
 
@@ -26,12 +26,14 @@ enum class Verdict { Ignored, Right, Wrong };
 class DrillSession
 {
 public:
-    DrillSession(const DrillRules &rules, ProblemSource &problems);
+    DrillSession(Drill drill, ProblemSource &problems);
     ~DrillSession();
     DrillSession(const DrillSession &) = delete;
     DrillSession &operator=(const DrillSession &) = delete;
 
+    Drill drill() const { return m_drill; }
     const DrillRules &rules() const { return m_rules; }
+    const DrillFacts &facts() const { return m_facts; }
     const Problem &problem() const { return m_problem; }
     QString firstText() const;
     QString secondText() const;
@@ -39,6 +41,8 @@ public:
     qint64 given() const { return m_right + m_wrong; }
     qint64 right() const { return m_right; }
     qint64 wrong() const { return m_wrong; }
+    // The share of right answers as the page shows it: whole percent, no
+    // digit at all when it rounds to 0.
     QString percentText() const;
     Banner banner() const { return m_banner; }
     // Null on pages that keep no history.
@@ -63,7 +67,9 @@ public:
 private:
     void pose(Drawing drawing);
 
+    Drill m_drill;
     const DrillRules &m_rules;
+    const DrillFacts &m_facts;
     ProblemSource &m_problems;
     Problem m_problem;
     qint64 m_right = 0;

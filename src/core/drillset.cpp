@@ -6,14 +6,15 @@ namespace kalkora {
 
 DrillSet::DrillSet(ProblemSource &problems)
 {
-    for (const Drill drill : kDrills)
-        m_sessions[std::size_t(drill)] = std::make_unique<DrillSession>(rulesOf(drill), problems);
+    for (const DrillFacts &facts : kDrills)
+        m_sessions[std::size_t(facts.drill)] =
+            std::make_unique<DrillSession>(facts.drill, problems);
 }
 
 void DrillSet::poseFirstProblems()
 {
-    for (const auto &session : m_sessions)
-        session->poseFirstProblem();
+    for (const DrillFacts &facts : kDrills)
+        session(facts.drill).poseFirstProblem();
 }
 
 void DrillSet::hideBanners()

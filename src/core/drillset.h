@@ -6,7 +6,6 @@
 #include "core/drillsession.h"
 
 #include <array>
-#include <iterator>
 #include <memory>
 
 namespace kalkora {
@@ -23,16 +22,14 @@ public:
     DrillSession &session(Drill drill) { return *m_sessions[std::size_t(drill)]; }
     const DrillSession &session(Drill drill) const { return *m_sessions[std::size_t(drill)]; }
 
-    // Each session's first problem, in the order of kDrills: the addition, subtraction,
-    // completion and multiplication drawings seed the generator, and the
-    // division drawing goes on from the multiplication page's numbers.
+    // Each session's first problem, in the order of kDrills.
     void poseFirstProblems();
 
     // The banner timer's tick: every banner is hidden.
     void hideBanners();
 
 private:
-    std::array<std::unique_ptr<DrillSession>, std::size(kDrills)> m_sessions;
+    std::array<std::unique_ptr<DrillSession>, kDrillCount> m_sessions; // by Drill
 };
 
 } // namespace kalkora

@@ -4,11 +4,6 @@
 
 namespace kalkora {
 
-HistoryModel::HistoryModel(QString sign, QObject *parent)
-    : QAbstractTableModel(parent), m_sign(std::move(sign))
-{
-}
-
 void HistoryModel::append(const QString &first, const QString &second, const QString &answer)
 {
     const int row = int(m_rows.size());
@@ -37,14 +32,12 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case FirstColumn:
         return row.first;
-    case SignColumn:
-        return m_sign;
     case SecondColumn:
         return row.second;
-    case EqualsColumn:
-        return QStringLiteral("=");
-    default:
+    case AnswerColumn:
         return row.answer;
+    default:
+        return {};
     }
 }
 

@@ -7,19 +7,18 @@
 
 namespace kalkora {
 
-// The checked problems of a page, oldest first: first operand, operator sign,
-// second operand, "=", and the answer as typed when it was right (empty
-// when it was wrong). Rows are only ever appended. How they are headed and
-// aligned is the list's to say.
+// The checked problems of a page, oldest first: first operand, second operand
+// and the answer as typed when it was right (empty when it was wrong), in the
+// columns the list shows them in. The sign columns between are empty here:
+// the list shows the page's sign and "=" in them, heads and aligns them.
+// Rows are only ever appended.
 class HistoryModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     enum Column { FirstColumn, SignColumn, SecondColumn, EqualsColumn, AnswerColumn, ColumnCount };
 
-    explicit HistoryModel(QString sign, QObject *parent = nullptr);
-
-    const QString &sign() const { return m_sign; }
+    using QAbstractTableModel::QAbstractTableModel;
 
     void append(const QString &first, const QString &second, const QString &answer);
 
@@ -34,7 +33,6 @@ private:
         QString second;
         QString answer;
     };
-    QString m_sign;
     QList<Row> m_rows;
 };
 

@@ -12,8 +12,6 @@ namespace {
 class MultiplicationRules final : public DrillRules
 {
 public:
-    MultiplicationRules() : DrillRules({{10, 50}, {2, 5}}) {}
-
     double expected(const Problem &p) const override { return double(p.first) * double(p.second); }
 
     LimitValues leastWorkable(Drawing drawing, const Problem &) const override
@@ -34,6 +32,9 @@ public:
                    a * b <= product;
         };
         random.seedFromClock();
+        // Factors are drawn from 2..100 and all above 10 rejected, not drawn
+        // from 2..10: each attempt uses the generator as earlier versions
+        // did, so the same clock readings still give the same problems.
         const auto [a, b] = drawPair(random, {99, 2}, {99, 2}, fits, {2, 2});
         return {a, b};
     }

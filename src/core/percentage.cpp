@@ -13,10 +13,10 @@ qint64 percentOf(qint64 right, qint64 given)
     return qint64(std::round(double(right) / double(given) * 100.0)); // halves away from zero
 }
 
-QString percentCaption(qint64 right, qint64 given)
+QString percentDigits(qint64 right, qint64 given)
 {
     const qint64 whole = percentOf(right, given);
-    return (whole == 0 ? QString() : QString::number(whole)) + QStringLiteral(" %");
+    return whole == 0 ? QString() : QString::number(whole);
 }
 
 } // namespace kalkora

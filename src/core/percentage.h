@@ -10,8 +10,8 @@ namespace kalkora {
 // before the first check.
 qint64 percentOf(qint64 right, qint64 given);
 
-// Caption of a page's percentage label: that share, then " %", with no digit
-// at all when it rounds to 0. Before the first check the label reads "100 %".
-QString percentCaption(qint64 right, qint64 given);
+// That share as a page's percentage label shows it: the digits alone, none at
+// all when it rounds to 0 (as the earlier versions' number format "###" did).
+QString percentDigits(qint64 right, qint64 given);
 
 } // namespace kalkora

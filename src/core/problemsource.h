@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/drillrules.h"
+#include "core/drills.h"
 
 namespace kalkora {
 
@@ -13,9 +13,9 @@ class ProblemSource
 {
 public:
     virtual ~ProblemSource() = default;
-    // The problem that comes next under the limits, the drawing's kind and
-    // the problem on the page.
-    virtual Problem pose(const DrillRules &rules, const LimitValues &limits, Drawing drawing,
+    // The drill's problem that comes next under the limits, the drawing's
+    // kind and the problem on the page.
+    virtual Problem pose(Drill drill, const LimitValues &limits, Drawing drawing,
                          const Problem &current) = 0;
 };
 
@@ -24,10 +24,10 @@ class DrawnProblems final : public ProblemSource
 {
 public:
     explicit DrawnProblems(RandomSource &random) : m_random(random) {}
-    Problem pose(const DrillRules &rules, const LimitValues &limits, Drawing drawing,
+    Problem pose(Drill drill, const LimitValues &limits, Drawing drawing,
                  const Problem &current) override
     {
-        return rules.draw(m_random, limits, drawing, current);
+        return rulesOf(drill).draw(m_random, limits, drawing, current);
     }
 
 private:

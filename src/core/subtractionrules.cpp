@@ -10,8 +10,6 @@ namespace {
 class SubtractionRules final : public DrillRules
 {
 public:
-    SubtractionRules() : DrillRules({{10, 50}}, QStringLiteral("-")) {}
-
     double expected(const Problem &p) const override { return double(p.first) - double(p.second); }
 
     LimitValues leastWorkable(Drawing, const Problem &) const override

@@ -21,6 +21,10 @@ SettingsRecord::Texts LimitStore::texts() const
 
 SettingsError LimitStore::load()
 {
+    // The file is made at the first start, so that the folder shows from then
+    // on where the limits will be kept.
+    if (!m_file.exists())
+        return m_file.create();
     const SettingsFile::Reading reading = m_file.read();
     if (reading.error)
         return reading.error;

@@ -21,7 +21,7 @@ public:
 
     // The stored limits into the sessions as decimal text, as they are: no
     // minimum applied. Limits the file does not hold keep their texts; when
-    // the file cannot be read all of them do.
+    // the file cannot be read all of them do. A missing file is made, empty.
     SettingsError load();
 
     // The sessions' limits into the file. Writes nothing when the file holds

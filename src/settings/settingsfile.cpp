@@ -46,16 +46,23 @@ QString SettingsFile::fault(const QString &what, const QString &systemSays) cons
            QStringLiteral(")");
 }
 
+bool SettingsFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+SettingsError SettingsFile::create() const
+{
+    const std::unique_ptr<QFile> file = m_devices.file(m_path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fault(QStringLiteral("cannot be created"), file->errorString());
+    return std::nullopt;
+}
+
 SettingsFile::Reading SettingsFile::read() const
 {
     Reading result;
     const QFileInfo info(m_path);
-    const std::unique_ptr<QFile> file = m_devices.file(m_path);
-    if (!info.exists()) {
-        if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            result.error = fault(QStringLiteral("cannot be created"), file->errorString());
-        return result;
-    }
     // A folder, a pipe or a device of that name is no settings file; opening a
     // pipe would even wait for a writer that never comes.
     if (!info.isFile()) {
@@ -63,6 +70,7 @@ SettingsFile::Reading SettingsFile::read() const
             fault(QStringLiteral("cannot be read"), QStringLiteral("not a regular file"));
         return result;
     }
+    const std::unique_ptr<QFile> file = m_devices.file(m_path);
     if (!file->open(QIODevice::ReadOnly)) {
         result.error = fault(QStringLiteral("cannot be opened"), file->errorString());
         return result;

@@ -56,8 +56,11 @@ public:
         SettingsError error;
     };
 
-    // The stored record. A missing file is created empty, so that the folder
-    // shows from the first run on where the limits will be kept.
+    // Whether anything is at the file's path.
+    bool exists() const;
+    // Makes the file, empty, where there is none.
+    SettingsError create() const;
+    // The stored record.
     Reading read() const;
 
     // Stores the limit texts into the record. The

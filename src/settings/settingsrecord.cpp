@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -28,13 +29,8 @@ qint16 SettingsRecord::fieldValue(QStringView text)
         return 0;
     // Both ends are whole numbers, so holding the value within them before
     // rounding gives the same as rounding first, and keeps infinities out of
-    // the arithmetic.
-    const double held = value < low ? low : (value > high ? high : value);
-    double whole = std::floor(held);
-    const double fraction = held - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
-        whole += 1;
-    return qint16(whole);
+    // the arithmetic. The default rounding mode takes halves to the even one.
+    return qint16(std::nearbyint(std::clamp(value, low, high)));
 }
 
 QByteArray SettingsRecord::encode(const Texts &limitTexts, QByteArrayView file)

@@ -33,6 +33,24 @@ inline constexpr RecordField kRecordFields[] = {
     {"txMaxOszto", Drill::Division, 1},
 };
 
+// True when the record holds every limit of every drill, each once.
+constexpr bool holdsEveryLimitOnce()
+{
+    std::array<std::array<bool, kMaxLimits>, kDrillCount> held{};
+    std::size_t limits = 0;
+    for (const DrillFacts &facts : kDrills)
+        limits += std::size_t(facts.limitCount);
+    for (const RecordField &field : kRecordFields) {
+        const auto drill = std::size_t(field.drill);
+        if (drill >= kDrillCount || field.limit < 0 ||
+            field.limit >= factsOf(field.drill).limitCount || held[drill][field.limit])
+            return false;
+        held[drill][field.limit] = true;
+    }
+    return std::size(kRecordFields) == limits;
+}
+static_assert(holdsEveryLimitOnce(), "one field for every limit");
+
 // The stored limits: the first 14 bytes of the settings file, one 16-bit
 // two's-complement number per field of kRecordFields, low byte first, with
 // nothing around them: no header, no version, no sum.
@@ -51,8 +69,9 @@ public:
     // Reads the record from the start of a file image of any length.
     static Fields decode(QByteArrayView file);
 
-    // What a limit text is stored as: its text value rounded to the nearest
-    // whole number, halves to the even one, and held within -32768..32767.
+    // What a limit text is stored as: its text value held within
+    // -32768..32767 and rounded to the nearest whole number, halves to the
+    // even one.
     static qint16 fieldValue(QStringView text);
 
     // The file image after storing the limit texts into the record of

@@ -7,6 +7,7 @@
 #include "core/textvalue.h"
 #include "support/admissible.h"
 #include "support/drilltest.h"
+#include "support/rightanswer.h"
 
 #include <QHash>
 #include <QLocale>
@@ -17,17 +18,34 @@
 using namespace kalkora;
 using namespace kalkora::test;
 
-constexpr Drill Add = Drill::Addition, Sub = Drill::Subtraction, Compl = Drill::Completion,
-                Mult = Drill::Multiplication, Div = Drill::Division;
-
 // A drawing under limits, after a problem of a kind, and how many
 // different problems it may pose.
-struct Drawn {
+struct Drawn
+{
     Drill drill;
     Drawing drawing;
     LimitValues limits;
     int count;
     ProblemKind current = ProblemKind::Single;
+};
+
+// Answers checked on a page, and the counters, percentage and history rows
+// (first, second, answer) they leave.
+struct Checked
+{
+    Drill drill;
+    QStringList answers;
+    int right, wrong;
+    QString percent;
+    QList<QStringList> history = {};
+};
+
+// A page's limit texts typed, and its limits after leaving them, or after
+// the first problem drawn under them and the next.
+struct Limits
+{
+    Drill drill;
+    QStringList typed, left, first, next;
 };
 
 class TestCore : public QObject
@@ -36,14 +54,16 @@ class TestCore : public QObject
 private Q_SLOTS:
     // Whatever the locale, "." is the point: the core runs under Hungarian's
     // ",", C's and Qt's alike.
-    void initTestCase() {
+    void initTestCase()
+    {
         if (std::setlocale(LC_ALL, "hu_HU.UTF-8"))
             QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
         else
             qWarning("no hu_HU.UTF-8 locale (scripts/install-deps makes it): tried under C alone");
     }
 
-    void drawing_data() {
+    void drawing_data()
+    {
         QTest::addColumn<Drawn>("drawn");
         const auto row = [](const char *name, const Drawn &drawn) { QTest::newRow(name) << drawn; };
         const Drawing first = Drawing::First, next = Drawing::Next;
@@ -66,7 +86,8 @@ private Q_SLOTS:
         row("division, tightest", {Div, next, {4, 2}, 1});
     }
 
-    void drawing() {
+    void drawing()
+    {
         QFETCH(Drawn, drawn);
         const auto &[drill, drawing, limits, count, current] = drawn;
         const DrillRules &rules = rulesOf(drill);
@@ -83,7 +104,8 @@ private Q_SLOTS:
             clock.readings = 0;
             const Problem p = rules.draw(random, limits, drawing, on);
             QVERIFY(everyAttempt ? clock.readings >= seeds : clock.readings == seeds);
-            if (!admissible(drill, p, limits, drawing)) QFAIL(toString(p));
+            if (!admissible(drill, p, limits, drawing))
+                QFAIL(toString(p));
             ++hits[{p.first, p.second}];
         }
         QCOMPARE(hits.size(), count);
@@ -92,35 +114,38 @@ private Q_SLOTS:
         QVERIFY(*least * 3 > samples / count && *most < 3 * samples / count);
     }
 
-    void checks_data() {
-        QTest::addColumn<Drill>("drill");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("outcome"); // counters, percentage and the history rows
-        const auto row = [](Drill drill, const QStringList &answers, const char *outcome) {
-            QTest::addRow("%s, answers \"%s\"", qPrintable(nameOf(drill)),
-                          qPrintable(answers.join(u"\", \"")))
-                << drill << answers << QString(outcome);
+    void checks_data()
+    {
+        QTest::addColumn<Checked>("checked");
+        const auto row = [](const Checked &c) {
+            QTest::addRow("%s, answers \"%s\"", nameOf(c.drill),
+                          qPrintable(c.answers.join(u"\", \"")))
+                << c;
         };
-        row(Add, {""}, "0 right 0 wrong 100 %");
-        row(Add, {"5", "", "7"}, "1 right 1 wrong 50 %; 3 + 4 = ; 3 + 4 = 7");
-        row(Add, {"   "}, "0 right 1 wrong  %; 3 + 4 = ");
+        row({Add, {""}, 0, 0, "100"});
+        row({Add, {"5", "", "7"}, 1, 1, "50", {{"3", "4", ""}, {"3", "4", "7"}}});
+        row({Add, {"   "}, 0, 1, "", {{"3", "4", ""}}});
         // The answer as typed, blanks and letters included.
-        row(Add, {" 7.0abc "}, "1 right 0 wrong 100 %; 3 + 4 =  7.0abc ");
-        row(Add, {"7", "0", "-1"}, "1 right 2 wrong 33 %; 3 + 4 = 7; 10 + 20 = ; 10 + 20 = ");
-        row(Sub, {"11", "7"}, "1 right 1 wrong 50 %; 9 - 2 = ; 9 - 2 = 7");
-        row(Compl, {"17", "7", "17", "7"}, "2 right 2 wrong 50 %");
-        row(Mult, {"13", "42"}, "1 right 1 wrong 50 %");
-        row(Div, {"30", "7"}, "1 right 1 wrong 50 %");
+        row({Add, {" 7.0abc "}, 1, 0, "100", {{"3", "4", " 7.0abc "}}});
+        row({Add,
+             {"7", "0", "-1"},
+             1,
+             2,
+             "33",
+             {{"3", "4", "7"}, {"10", "20", ""}, {"10", "20", ""}}});
+        row({Sub, {"11", "7"}, 1, 1, "50", {{"9", "2", ""}, {"9", "2", "7"}}});
+        row({Compl, {"17", "7", "17", "7"}, 2, 2, "50"});
+        row({Mult, {"13", "42"}, 1, 1, "50"});
+        row({Div, {"30", "7"}, 1, 1, "50"});
     }
 
-    void checks() {
-        QFETCH(Drill, drill);
-        QFETCH(QStringList, answers);
-        QFETCH(QString, outcome);
+    void checks()
+    {
+        QFETCH(Checked, checked);
         PosedProblems posed(checkedProblems());
-        DrillSession s(rulesOf(drill), posed);
+        DrillSession s(checked.drill, posed);
         s.poseFirstProblem();
-        for (const QString &answer : std::as_const(answers)) {
+        for (const QString &answer : std::as_const(checked.answers)) {
             const Problem before = s.problem();
             const Verdict verdict = s.check(answer);
             QCOMPARE(verdict == Verdict::Ignored, answer.isEmpty());
@@ -128,78 +153,79 @@ private Q_SLOTS:
             if (verdict != Verdict::Ignored)
                 QCOMPARE(s.banner(), verdict == Verdict::Right ? Banner::Right : Banner::Wrong);
         }
-        QStringList seen{u"%1 right %2 wrong "_s.arg(s.right()).arg(s.wrong()) + s.percentText()};
+        QCOMPARE(s.right(), checked.right);
+        QCOMPARE(s.wrong(), checked.wrong);
+        QCOMPARE(s.percentText(), checked.percent);
+        QList<QStringList> rows;
         for (int row = 0; s.history() && row < s.history()->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-                cells << s.history()->index(row, column).data().toString();
-            seen << cells.join(u' ');
+            rows.append(QStringList());
+            for (const int column : {HistoryModel::FirstColumn, HistoryModel::SecondColumn,
+                                     HistoryModel::AnswerColumn})
+                rows.last() << s.history()->index(row, column).data().toString();
         }
-        QCOMPARE(seen.join(u"; "), outcome);
+        QCOMPARE(rows, checked.history);
     }
 
-    void limits_data() {
+    void limits_data()
+    {
         // A limit below its field's minimum gets the minimum when the field is
         // left; one that admits no problem at all (a stored one) when it comes to
         // drawing. Huge limits stay as typed and pose big problems.
-        QTest::addColumn<Drill>("drill");
-        QTest::addColumn<QString>("typed"); // the page's limit texts, blank between
-        QTest::addColumn<QString>("after"); // leaving them | or with the first problem | the next
-        const auto row = [](Drill drill, const char *typed, const char *after) {
-            QTest::addRow("%s, limits typed %s", qPrintable(nameOf(drill)), typed)
-                << drill << QString(typed) << QString(after);
+        QTest::addColumn<Limits>("limits");
+        const auto row = [](const Limits &l) {
+            QTest::addRow("%s, limits typed %s", nameOf(l.drill), qPrintable(l.typed.join(u' ')))
+                << l;
         };
-        row(Add, "7", "10 | 7 | 7");
-        row(Add, "1", "10 | 10 | 10");
-        row(Add, "1e999", "1e999 | 1e999 | 1e999");
-        row(Sub, "2", "10 | 2 | 2");
-        row(Sub, "abc", "10 | 10 | 10");
-        row(Sub, "30abc", "30abc | 30abc | 30abc");
-        row(Compl, "4", "10 | 4 | 4"); // 2 + ? = 2, then 2 - ? = 2 or more
-        row(Compl, "3", "10 | 10 | 10");
-        row(Compl, "&HFFFFFFFFFF", "&HFFFFFFFFFF | &HFFFFFFFFFF | &HFFFFFFFFFF");
-        row(Mult, "3 0", "10 2 | 10 0 | 10 2"); // the first problem ignores the multiplier
-        row(Mult, "10 2", "10 2 | 10 2 | 10 2");
-        row(Mult, "3 5", "10 5 | 10 5 | 10 5");
-        row(Div, "4 2", "20 2 | 4 2 | 4 2");
-        row(Div, "19.5 1", "20 2 | 19.5 2 | 19.5 2");
-        row(Div, "3 3", "20 3 | 20 3 | 20 3");
+        row({Add, {"7"}, {"10"}, {"7"}, {"7"}});
+        row({Add, {"1"}, {"10"}, {"10"}, {"10"}});
+        row({Add, {"1e999"}, {"1e999"}, {"1e999"}, {"1e999"}});
+        row({Sub, {"2"}, {"10"}, {"2"}, {"2"}});
+        row({Sub, {"abc"}, {"10"}, {"10"}, {"10"}});
+        row({Sub, {"30abc"}, {"30abc"}, {"30abc"}, {"30abc"}});
+        row({Compl, {"4"}, {"10"}, {"4"}, {"4"}}); // 2 + ? = 2, then 2 - ? = 2 or more
+        row({Compl, {"3"}, {"10"}, {"10"}, {"10"}});
+        row({Compl, {"&HFFFFFFFFFF"}, {"&HFFFFFFFFFF"}, {"&HFFFFFFFFFF"}, {"&HFFFFFFFFFF"}});
+        // The first problem ignores the multiplier.
+        row({Mult, {"3", "0"}, {"10", "2"}, {"10", "0"}, {"10", "2"}});
+        row({Mult, {"10", "2"}, {"10", "2"}, {"10", "2"}, {"10", "2"}});
+        row({Mult, {"3", "5"}, {"10", "5"}, {"10", "5"}, {"10", "5"}});
+        row({Div, {"4", "2"}, {"20", "2"}, {"4", "2"}, {"4", "2"}});
+        row({Div, {"19.5", "1"}, {"20", "2"}, {"19.5", "2"}, {"19.5", "2"}});
+        row({Div, {"3", "3"}, {"20", "3"}, {"20", "3"}, {"20", "3"}});
     }
 
-    void limits() {
-        QFETCH(Drill, drill);
-        QFETCH(QString, typed);
-        QFETCH(QString, after);
-        const QStringList texts = typed.split(u' ');
+    void limits()
+    {
+        QFETCH(Limits, limits);
+        const auto &[drill, typed, left, first, next] = limits;
         PosedProblems drawn; // none posed: all drawn
-        DrillSession leaving(rulesOf(drill), drawn), drawing(rulesOf(drill), drawn);
+        DrillSession leaving(drill, drawn), drawing(drill, drawn);
         const auto textsOf = [](const DrillSession &s) {
-            return s.limitText(0) + (s.limitCount() > 1 ? u' ' + s.limitText(1) : QString());
+            QStringList texts;
+            for (int i = 0; i < s.limitCount(); ++i)
+                texts << s.limitText(i);
+            return texts;
         };
-        for (int i = 0; i < texts.size(); ++i) {
-            leaving.setLimitText(i, texts[i]);
+        for (int i = 0; i < typed.size(); ++i) {
+            leaving.setLimitText(i, typed[i]);
             const bool changed = leaving.leaveLimit(i);
-            QCOMPARE(changed, leaving.limitText(i) != texts[i]);
-            drawing.setLimitText(i, texts[i]);
+            QCOMPARE(changed, leaving.limitText(i) != typed[i]);
+            drawing.setLimitText(i, typed[i]);
         }
-        QStringList seen{textsOf(leaving)};
+        QCOMPARE(textsOf(leaving), left);
         drawing.poseFirstProblem();
-        for (int round = 0; round < 30; ++round) {
-            if (round < 2) seen << textsOf(drawing);
+        for (const auto &[kind, texts] :
+             {std::pair{Drawing::First, first}, {Drawing::Next, next}}) {
+            QCOMPARE(textsOf(drawing), texts);
             const Problem p = drawing.problem();
-            const Drawing kind = round ? Drawing::Next : Drawing::First;
             if (!admissible(drill, p, drawing.limitValues(), kind) || p.first > kLimitCap + 1)
                 QFAIL(toString(p));
-            if (drill == Compl) // the two kinds alternate, the addend kind first
-                QCOMPARE(p.kind,
-                         round % 2 ? ProblemKind::MissingSubtrahend : ProblemKind::MissingAddend);
-            QCOMPARE(drawing.check(decimalText(qint64(drawing.rules().expected(p)))),
-                     Verdict::Right);
+            QCOMPARE(drawing.check(rightAnswer(drawing)), Verdict::Right);
         }
-        QCOMPARE(seen.join(u" | "), after);
     }
 
-    void value_data() {
+    void value_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         const auto row = [](const QString &text, double expected) {
@@ -227,7 +253,8 @@ private Q_SLOTS:
         row(QStringLiteral("4\u0663"), 4); // only ASCII digits
     }
 
-    void value() {
+    void value()
+    {
         QFETCH(QString, text);
         QFETCH(double, expected);
         QCOMPARE(textValue(text), expected);

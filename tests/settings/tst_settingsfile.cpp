@@ -25,16 +25,20 @@ namespace {
 // the 20, the commit fails, writing in place fails.
 enum Fault { ReadBreaks = 1, NoTemporary = 2, ShortWrite = 4, NoCommit = 8, NoInPlace = 16 };
 
-template <typename Device> struct Faulty final : Device {
+template <typename Device> struct Faulty final : Device
+{
     static constexpr bool kReplacement = std::is_same_v<Device, QSaveFile>;
     Faulty(const QString &path, int faults) : Device(path), f(faults) {}
-    qint64 readData(char *data, qint64 len) override {
+    qint64 readData(char *data, qint64 len) override
+    {
         return f & ReadBreaks ? -1 : Device::readData(data, len);
     }
     // What passes reaches the file: committing a replacement after a short
     // write would put a torn record in place.
-    qint64 writeData(const char *data, qint64 len) override {
-        if (!kReplacement && f & NoInPlace) return -1;
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        if (!kReplacement && f & NoInPlace)
+            return -1;
         return Device::writeData(data,
                                  kReplacement && f & ShortWrite ? std::min<qint64>(len, 9) : len);
     }
@@ -42,12 +46,15 @@ template <typename Device> struct Faulty final : Device {
 };
 
 // The devices with those faults, counting the saves that reach the disk.
-struct Devices final : SettingsDevices {
+struct Devices final : SettingsDevices
+{
     explicit Devices(int faults = 0) : f(faults) {}
-    std::unique_ptr<QFile> file(const QString &path) const override {
+    std::unique_ptr<QFile> file(const QString &path) const override
+    {
         return std::make_unique<Faulty<QFile>>(path, f);
     }
-    std::unique_ptr<QSaveFile> replacement(const QString &path) const override {
+    std::unique_ptr<QSaveFile> replacement(const QString &path) const override
+    {
         ++saves;
         if (f & NoTemporary) // beside a folder that is not there
             return SettingsDevices::replacement(u"/nonexistent/set.dat"_s);
@@ -70,14 +77,8 @@ const std::pair<Drill, int> kStoredAs[] = {{Drill::Addition, 0},       {Drill::S
                                            {Drill::Division, 1}};
 const QByteArray kNew = QByteArray::fromHex("0A00 1400 1E00 2800 FDFF 0800 0600") + kTail;
 
-// A file's content before loading (null: no file), the limits loaded from it,
-// those typed next and the file's bytes after saving them.
-struct Stored {
-    QByteArray content;
-    const char *loaded, *typed, *saved;
-};
-
-QByteArray contentOf(const QString &path) {
+QByteArray contentOf(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
 }
@@ -94,7 +95,8 @@ private Q_SLOTS:
     // Root reads and writes past any permission bit; without these two
     // capabilities it is bound by them, as everybody else is. They go from
     // the permitted set too, which access(2) consults for root.
-    void initTestCase() {
+    void initTestCase()
+    {
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct caps[2] = {};
         QCOMPARE(syscall(SYS_capget, &header, caps), 0);
@@ -105,29 +107,39 @@ private Q_SLOTS:
     }
     void cleanup() { QFile::remove(m_path); }
 
-    void loadAndSave_data() {
-        QTest::addColumn<Stored>("stored");
-        const auto row = [](const char *name, const Stored &stored) {
-            QTest::newRow(name) << stored;
-        };
-        row("no file", {QByteArray(), "50 50 50 50 5 50 5", "1 2 3 -3 256 4660 -1",
-                        "0100 0200 0300 FDFF 0001 3412 FFFF"});
-        row("empty", {"", "50 50 50 50 5 50 5", "2.5 3.5 -2.5 1.4 -0.6 32766.5 9",
-                      "0200 0400 FEFF 0100 FFFF FE7F 0900"}); // halves to even
+    void loadAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // before loading; null: no file
+        QTest::addColumn<QStringList>("loaded");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QByteArray>("saved"); // the file's bytes after saving the typed limits
+        const QStringList initial{"50", "50", "50", "50", "5", "50", "5"};
+        QTest::newRow("no file") << QByteArray() << initial
+                                 << QStringList{"1", "2", "3", "-3", "256", "4660", "-1"}
+                                 << QByteArray::fromHex("0100 0200 0300 FDFF 0001 3412 FFFF");
+        QTest::newRow("empty") << QByteArray("") << initial
+                               << QStringList{"2.5", "3.5", "-2.5", "1.4", "-0.6", "32766.5", "9"}
+                               << QByteArray::fromHex(
+                                      "0200 0400 FEFF 0100 FFFF FE7F 0900"); // halves to even
         // A short file holds only the fields that fit in it wholly.
-        row("3 bytes",
-            {kOld.left(3), "1 50 50 50 5 50 5", "32767.5 -32768.5 40000 1e999 -1e9 32768 -32769",
-             "FF7F 0080 FF7F FF7F 0080 FF7F 0080"}); // held at the ends
-        row("20 bytes keep their tail", {kOld, "1 2 3 4 5 6 7", "10 20 30 40 -3 7.5 6.5",
-                                         "0A00 1400 1E00 2800 FDFF 0800 0600 DEAD BEEF 0001"});
+        QTest::newRow("3 bytes")
+            << kOld.left(3) << QStringList{"1", "50", "50", "50", "5", "50", "5"}
+            << QStringList{"32767.5", "-32768.5", "40000", "1e999", "-1e9", "32768", "-32769"}
+            << QByteArray::fromHex("FF7F 0080 FF7F FF7F 0080 FF7F 0080"); // held at the ends
+        QTest::newRow("20 bytes keep their tail")
+            << kOld << QStringList{"1", "2", "3", "4", "5", "6", "7"}
+            << QStringList{"10", "20", "30", "40", "-3", "7.5", "6.5"} << kNew;
     }
     // Loading puts the stored limits into the sessions, low byte first, and
     // changes nothing in the file, but a missing file is made, empty. Saving
     // writes the sessions' limits as whole numbers into the record, and a
     // second save of the same limits writes nothing.
-    void loadAndSave() {
-        QFETCH(Stored, stored);
-        const auto &[content, loaded, typed, saved] = stored;
+    void loadAndSave()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, loaded);
+        QFETCH(QStringList, typed);
+        QFETCH(QByteArray, saved);
         if (QFile file(m_path); !content.isNull() && file.open(QIODevice::WriteOnly))
             file.write(content);
         const Devices devices;
@@ -136,20 +148,21 @@ private Q_SLOTS:
         DrillSet drills(problems);
         LimitStore store(drills, file);
         QCOMPARE(store.load(), std::nullopt);
-        QStringList texts, typing = QString::fromLatin1(typed).split(u' ');
+        QStringList texts;
         for (const auto &[drill, limit] : kStoredAs) {
             texts << drills.session(drill).limitText(limit);
-            drills.session(drill).setLimitText(limit, typing.takeFirst());
+            drills.session(drill).setLimitText(limit, typed.takeFirst());
         }
-        QCOMPARE(texts.join(u' '), QString::fromLatin1(loaded));
+        QCOMPARE(texts, loaded);
         QCOMPARE(contentOf(m_path), content.isNull() ? "" : content);
         QCOMPARE(store.save(), std::nullopt);
         QCOMPARE(store.save(), std::nullopt);
         QCOMPARE(devices.saves, 1);
-        QCOMPARE(contentOf(m_path).toHex(' '), QByteArray::fromHex(saved).toHex(' '));
+        QCOMPARE(contentOf(m_path).toHex(' '), saved.toHex(' '));
     }
 
-    void failingDisk_data() {
+    void failingDisk_data()
+    {
         QTest::addColumn<QFile::Permissions>("file"); // none: no file
         QTest::addColumn<bool>("folderWritable");
         QTest::addColumn<int>("faults");
@@ -165,7 +178,8 @@ private Q_SLOTS:
         QTest::newRow("read-only folder: saved in place") << rw << false << 0 << true << true;
         QTest::newRow("read-only folder, no file") << none << false << 0 << false << false;
     }
-    void failingDisk() {
+    void failingDisk()
+    {
         QFETCH(QFile::Permissions, file);
         QFETCH(bool, folderWritable);
         QFETCH(int, faults);
@@ -179,7 +193,9 @@ private Q_SLOTS:
         const auto restore = qScopeGuard([&] { QFile::setPermissions(m_dir.path(), folder); });
         const Devices devices(faults);
         const SettingsFile settings(m_path, devices);
-        QCOMPARE(!settings.read().error, readWorks);
+        PosedProblems problems;
+        DrillSet drills(problems);
+        QCOMPARE(!LimitStore(drills, settings).load(), readWorks);
         QCOMPARE(!settings.write(kNewTexts), saved);
         if (file & QFile::ReadOwner)
             QCOMPARE(contentOf(m_path).toHex(' '), (saved ? kNew : kOld).toHex(' '));

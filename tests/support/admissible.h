@@ -12,7 +12,8 @@
 
 namespace kalkora::test {
 
-inline bool admissible(Drill drill, const Problem &p, const LimitValues &l, Drawing drawing) {
+inline bool admissible(Drill drill, const Problem &p, const LimitValues &l, Drawing drawing)
+{
     const qint64 a = p.first, b = p.second;
     switch (drill) {
     case Drill::Addition:

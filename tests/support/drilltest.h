@@ -8,6 +8,7 @@
 #include "core/drills.h"
 #include "core/problemsource.h"
 
+#include <QMetaEnum>
 #include <QStringList>
 
 #include <map>
@@ -16,8 +17,13 @@ using namespace Qt::StringLiterals;
 
 namespace kalkora::test {
 
+// The drills as test rows name them.
+constexpr Drill Add = Drill::Addition, Sub = Drill::Subtraction, Compl = Drill::Completion,
+                Mult = Drill::Multiplication, Div = Drill::Division;
+
 // A clock that never moves, for the real generator, counting its readings.
-struct StoppedClock final : Clock {
+struct StoppedClock final : Clock
+{
     quint64 reading() const override { return ++readings, 0; }
     mutable int readings = 0;
 };
@@ -27,29 +33,34 @@ struct StoppedClock final : Clock {
 class PosedProblems final : public ProblemSource
 {
 public:
-    explicit PosedProblems(const std::map<Drill, QList<Problem>> &problems = {}) {
-        for (const auto &[drill, list] : problems) m_problems[&rulesOf(drill)] = list;
+    explicit PosedProblems(std::map<Drill, QList<Problem>> problems = {})
+        : m_problems(std::move(problems))
+    {
     }
-    Problem pose(const DrillRules &rules, const LimitValues &limits, Drawing drawing,
-                 const Problem &current) override {
-        QList<Problem> &list = m_problems[&rules];
-        return list.isEmpty() ? rules.draw(m_random, limits, drawing, current) : list.takeFirst();
+    Problem pose(Drill drill, const LimitValues &limits, Drawing drawing,
+                 const Problem &current) override
+    {
+        QList<Problem> &list = m_problems[drill];
+        return list.isEmpty() ? rulesOf(drill).draw(m_random, limits, drawing, current)
+                              : list.takeFirst();
     }
 
 private:
-    std::map<const DrillRules *, QList<Problem>> m_problems;
+    std::map<Drill, QList<Problem>> m_problems;
     StoppedClock m_clock;
     Generator m_random{m_clock};
 };
 
-inline QString nameOf(Drill drill) {
-    return QStringList{u"addition"_s, u"subtraction"_s, u"completion"_s, u"multiplication"_s,
-                       u"division"_s}[int(drill)];
+// A drill's name in test rows, as the program calls it.
+inline const char *nameOf(Drill drill)
+{
+    return QMetaEnum::fromType<Drill>().valueToKey(int(drill));
 }
 
 // The problems the check tests pose: 3 + 4 then 10 + 20, 9 - 2, 5 + ? = 12
 // then 12 - ? = 5, 6 * 7 and 35 : 5.
-inline std::map<Drill, QList<Problem>> checkedProblems() {
+inline std::map<Drill, QList<Problem>> checkedProblems()
+{
     return {{Drill::Addition, {{3, 4}, {10, 20}}},
             {Drill::Subtraction, {{9, 2}}},
             {Drill::Completion,
@@ -61,7 +72,8 @@ inline std::map<Drill, QList<Problem>> checkedProblems() {
 } // namespace kalkora::test
 
 namespace kalkora {
-inline char *toString(const Problem &p) {
+inline char *toString(const Problem &p)
+{
     return qstrdup(qPrintable(u"%1 ? %2 (kind %3)"_s.arg(p.first).arg(p.second).arg(int(p.kind))));
 }
 } // namespace kalkora

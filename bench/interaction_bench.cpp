@@ -16,7 +16,6 @@
 
 #include <QString>
 
-
 namespace kalkora::bench {
 namespace {
 

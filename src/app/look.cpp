@@ -78,24 +78,20 @@ QPalette lightPalette()
 {
     // Qt's own light colours, those its Fusion style brings, written out: a
     // palette asked of a style or of the platform would follow a dark desktop.
+    // The window has no disabled control and no placeholder text, so the
+    // colours for those stay as the constructor makes them.
     const QColor window(239, 239, 239);
     const QColor dark = window.darker(150);
-    const QColor disabledText(190, 190, 190);
+    const QColor highlight(48, 140, 198);
     QPalette palette(Qt::black, window, window.lighter(150), dark, window.darker(130), Qt::black,
                      Qt::white);
     palette.setColor(QPalette::Midlight, window.darker(130).lighter(110));
     palette.setColor(QPalette::Shadow, dark.darker(135));
-    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::Highlight, highlight);
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    palette.setColor(QPalette::Accent, QColor(48, 140, 198));
+    palette.setColor(QPalette::Accent, highlight);
 #endif
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    palette.setColor(QPalette::Disabled, QPalette::Base, window);
-    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
     return palette;
 }
 

@@ -8,27 +8,32 @@
 # language, whose words the end question still speaks; a limit just typed
 # kept when the system ends the program by a signal.
 #   usage: desktops.py <path to kalkora>
-import collections, ctypes, os, re, signal, subprocess, sys, tempfile, time
+import collections, ctypes, os, re, select, signal, subprocess, sys, tempfile, time
 
 import pyatspi
 
 home = tempfile.TemporaryDirectory(prefix="kalkora-desktops-")  # removed at exit
 OLD = bytes.fromhex("0B00 0C00 0D00 0E00 0300 1500 0400")
-GTK, SETTINGS = {"QT_QPA_PLATFORMTHEME": "gtk3"}, "gtk-3.0/settings.ini"
 DARKER = "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n"
+
+
+def gtk(theme, font=None):  # Qt's GTK theme, with a GTK style and font
+    return ({"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": theme},
+            {"gtk-3.0/settings.ini": f"[Settings]\ngtk-font-name={font}\n"} if font else {})
+
+
 # Name, environment, files in the desktop's configuration folder, whether its
 # colours are dark (None: Qt reads GTK's own colours only from 6.5 on, and
-# before takes this theme for a light one). Qt 6.5 and later take a dark
-# colour scheme from the dark style preferred.
+# before takes this theme for a light one; from 6.5 on the platform reports
+# a dark style as a dark colour scheme), the end question's buttons. Hebrew
+# loads Qt's translation, which would turn the window right to left.
 DESKTOPS = (
-    ("Qt's default", {}, {}, False),
-    ("qt6ct, darker", {"QT_QPA_PLATFORMTHEME": "qt6ct"}, {"qt6ct/qt6ct.conf": DARKER}, True),
-    ("gtk3, Adwaita:dark, GNOME's font", dict(GTK, GTK_THEME="Adwaita:dark"),
-     {SETTINGS: "[Settings]\ngtk-font-name=Cantarell 11\n"}, True),
-    ("gtk3, dark preferred", GTK, {SETTINGS: "[Settings]\ngtk-application-prefer-dark-theme=1\n"}, True),
-    ("gtk3, high contrast, a font 1.5x GNOME's", dict(GTK, GTK_THEME="HighContrast"),
-     {SETTINGS: "[Settings]\ngtk-font-name=Cantarell 16.5\n"}, False),
-    ("gtk3, high contrast dark", dict(GTK, GTK_THEME="HighContrastInverse"), {}, None),
+    ("Qt's default", {}, {}, False, {"Yes", "No"}),
+    ("qt6ct, darker", {"QT_QPA_PLATFORMTHEME": "qt6ct"}, {"qt6ct/qt6ct.conf": DARKER}, True, {"Yes", "No"}),
+    ("gtk3, Adwaita:dark, GNOME's font", *gtk("Adwaita:dark", "Cantarell 11"), True, {"Yes", "No"}),
+    ("gtk3, high contrast, a font 1.5x GNOME's", *gtk("HighContrast", "Cantarell 16.5"), False, {"Yes", "No"}),
+    ("gtk3, high contrast dark", *gtk("HighContrastInverse"), None, {"Yes", "No"}),
+    ("Hebrew", {"LANG": "he_IL.UTF-8"}, {}, False, {"כן", "לא"}),
 )
 
 
@@ -87,14 +92,11 @@ class Run:  # one start of the program under a desktop's settings, set.dat holdi
         for path, text in settings.items():
             os.makedirs(os.path.dirname(f"{config}/{path}"), exist_ok=True)
             open(f"{config}/{path}", "w").write(text)
-        if stored is None:
-            os.mkdir(f"{self.folder}/set.dat")
-        else:
-            open(f"{self.folder}/set.dat", "wb").write(stored)
+        os.mkdir(f"{self.folder}/set.dat") if stored is None else open(f"{self.folder}/set.dat", "wb").write(stored)
         subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)  # over nothing it shows
-        self.process = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=self.folder, env=dict(
-            os.environ, XDG_CONFIG_HOME=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-            QT_LOGGING_RULES="default.debug=false", **env))
+        self.process = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=self.folder, env={
+            **os.environ, "XDG_CONFIG_HOME": config, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_LOGGING_RULES": "default.debug=false", "LANG": "C.UTF-8", "LC_ALL": "", **env})
         # The gtk3 theme's GTK registers an application of its own, without the window.
         self.app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id()
                                           == self.process.pid and self.find(pyatspi.ROLE_PAGE_TAB, app=a)), None),
@@ -109,35 +111,26 @@ class Run:  # one start of the program under a desktop's settings, set.dat holdi
         subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "1"],
                        check=True)
 
-    def dialog(self):  # once one shows
-        return wait_for(lambda: self.find(pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT), "a dialog")[0]
-
-    def ask(self):  # the end question
+    def ask(self):  # the end question, once it shows
         subprocess.run(["xdotool", "key", "alt+b"], check=True)
-        return self.dialog()
+        return wait_for(lambda: self.find(pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT), "the end question")[0]
 
-    def end(self, how=signal.SIGTERM):
+    def end(self, how=signal.SIGTERM):  # the exit code; a program that goes on fails the test
         self.process.send_signal(how)
-        try:
-            return self.process.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            check(False, f"the program did not end on {how.name}")
+        return self.process.wait(timeout=20)
 
 
 # The button and the history list, in the pages' own font, look the same on
-# every desktop and in every language as under Qt's own settings in English.
+# every desktop and in every language.
 def look(run):
     picture = screen()
     return [crop(picture, a) for a in run.find(pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE)]
 
 
-run = Run({"LANG": "C.UTF-8"})
-reference = look(run)
-run.end()
-
-for name, env, settings, dark in DESKTOPS:
+reference = None  # as the first desktop shows them
+for name, env, settings, dark, yes_no in DESKTOPS:
     run = Run(env, settings)
+    reference = reference or look(run)
     holds(lambda: None if look(run) == reference else f"{name}: the history list or the button looks different")
     for tab in run.find(pyatspi.ROLE_PAGE_TAB):
         run.click(tab)
@@ -147,30 +140,35 @@ for name, env, settings, dark in DESKTOPS:
         # Before Qt 6.8 the banner is a notification, as screen readers speak those.
         labels = pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION
         wait_for(lambda: run.find(*labels, name="Az eredmény HIBÁS!"), f"{tab.name}: the banner")
-
-        def illegible(picture=None):
-            picture = screen()
-            for label in run.find(*labels):
-                if (ratio := contrast(*colours(picture, label))) < 3:
-                    return f"{name}, {tab.name}: {label.name!r} stands at {ratio:.2f}:1 against its background"
-        holds(illegible)
+        holds(lambda: next((f"{name}, {tab.name}: {label.name!r} stands at {ratio:.2f}:1 against its background"
+                            for picture in [screen()] for label in run.find(*labels)
+                            if (ratio := contrast(*colours(picture, label))) < 3), None))
     question = run.ask()
     holds(lambda: None if dark is None or (luminance(colours(screen(), question)[0]) < 0.2) == dark
           else f"{name}: the end question does not follow the desktop")
-    check(run.end() == 0, f"{name}: the exit code after SIGTERM")
+    buttons = {b.name for b in pyatspi.findAllDescendants(question, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)}
+    check(buttons == yes_no, f"{name}: the end question's buttons read {buttons}")
+    check(run.end() == 0, f"{name}: the exit code after SIGTERM while asking")
 
-# Hebrew, with Qt's translations: the window as in English, Qt's words in Hebrew.
-run = Run({"LANG": "he_IL.UTF-8", "LC_ALL": "he_IL.UTF-8"})
-holds(lambda: None if look(run) == reference else "Hebrew: the window does not read left to right")
-buttons = {b.name for b in pyatspi.findAllDescendants(run.ask(), lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)}
-check(buttons == {"כן", "לא"}, f"Hebrew: the end question's buttons read {buttons}")
-check(run.end() == 0, "Hebrew: the exit code after SIGTERM while asking")
-
-# A settings file that cannot be read is told in a box over the window.
+# A settings file that can be neither read nor written is told in a box over
+# the window at the start, and at the end after Yes; once read, the program ends.
 run = Run(stored=None)
-told = [a.name for a in pyatspi.findAllDescendants(run.dialog(), lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
-check(any(name.startswith("A beállításokat nem sikerült betölteni") for name in told), f"the fault told: {told}")
-run.end()
+
+
+def read(told):  # waits for a box that says it, and closes it with Return
+    def saying():
+        return [d for d in run.find(pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+                if pyatspi.findDescendant(d, lambda a: told in a.name)]
+    wait_for(saying, f"a box saying {told}")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    wait_for(lambda: not saying(), f"the box saying {told} to close")
+
+
+read("nem sikerült betölteni")
+run.ask()
+read("Befejezed")  # Yes
+read("nem sikerült elmenteni")
+check(run.process.wait(timeout=20) == 0, "the exit code after the save fault was read")
 
 # A limit typed, then the system ends the program: set.dat written once, as
 # inotify counts it, with the limit as typed; a SIGKILL leaves the old file.
@@ -183,11 +181,9 @@ for how in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT, signal.SIGKILL):
     watch = libc.inotify_init1(os.O_NONBLOCK)
     libc.inotify_add_watch(watch, run.folder.encode(), 0x8 | 0x80)  # IN_CLOSE_WRITE, IN_MOVED_TO
     check(run.end(how) in (0, -signal.SIGKILL), f"{how.name}: the exit code")
-    try:  # each event names its file, padded with zero bytes
-        writes = os.read(watch, 4096).count(b"set.dat\0")
-    except BlockingIOError:
-        writes = 0
+    # Each event names its file, padded with zero bytes.
+    writes = os.read(watch, 4096).count(b"set.dat\0") if select.select([watch], [], [], 0)[0] else 0
     stored = open(f"{run.folder}/set.dat", "rb").read()
     check((stored, writes) == ((OLD, 0) if how == signal.SIGKILL else (bytes.fromhex("4D00") + OLD[2:], 1)),
           f"{how.name}: set.dat holds {stored.hex()} after {writes} writes")
-print("PASS: every desktop, Hebrew, the signals")
+print("PASS: every desktop and language, the file faults, the signals")

@@ -60,12 +60,9 @@ def wait_for(probe, what, timeout=30.0):
     check(False, f"timed out waiting for {what}")
 
 
-def hear(pattern, since, what):  # the first utterance from index since on that matches
-    def probe():
-        for at, said in enumerate(heard()[since:], since):
-            if match := re.search(pattern, said):
-                return at, match
-    return wait_for(probe, f"{what} ({pattern})")
+def hear(pattern, since, what):  # the first utterance from index since on that matches, and where
+    return wait_for(lambda: next(((at, match) for at, said in enumerate(heard()[since:], since)
+                                  if (match := re.search(pattern, said))), None), f"{what} ({pattern})")
 
 
 def key(*keys, action="key"):  # returns the count of utterances before them
@@ -74,16 +71,12 @@ def key(*keys, action="key"):  # returns the count of utterances before them
     return mark
 
 
-def answer(value):  # returns the count of utterances before it is checked
-    return key(*str(value), "Return")
-
-
 def solve(problem):
     a, word, b, c = problem.groups()
     if c == "mennyi":
         return {"plusz": int.__add__, "mínusz": int.__sub__, "szorozva": int.__mul__,
                 "osztva": int.__floordiv__}[word](int(a), int(b))
-    return abs(int(c) - int(a))  # the missing number of a + ? = c or a - ? = c
+    return int(c) - int(a) if word == "plusz" else int(a) - int(c)  # a + ? = c, a - ? = c
 
 
 start("speech-dispatcher", "--run-single", "--timeout", "0")
@@ -135,9 +128,9 @@ while (tab := hear(r"(\S+) page tab", key("ctrl+Tab") if tabs else 0, "a tab")[1
     problem = hear(PROBLEM, tab_to_answer()[0], "the problem")[1]
     if len(tabs) == 1:  # the banner shows three seconds: the second comes well within them
         for tries in (1, 2):
-            hear(WRONG, answer(solve(problem) + 1), f"wrong answer {tries}")
+            hear(WRONG, key(*str(solve(problem) + 1), "Return"), f"wrong answer {tries}")
     for _ in range(2):  # the new problem heard is the one posed: its answer is right in turn
-        at = hear(f"{RIGHT}|{WRONG}", answer(solve(problem)), "a verdict")[0]
+        at = hear(f"{RIGHT}|{WRONG}", key(*str(solve(problem)), "Return"), "a verdict")[0]
         check(RIGHT in heard()[at], f"{problem[0]!r} answered {solve(problem)} judged wrong on {tab}")
         problem = hear(PROBLEM, at, "the new problem")[1]
     check(tab_to_answer()[1], f"no limit field heard as Tab went round the page {tab}")

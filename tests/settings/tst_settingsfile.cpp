@@ -20,10 +20,9 @@ using namespace kalkora::test;
 
 namespace {
 
-// Where the disk fails under the settings file: reading breaks off, no
-// temporary file can be made beside it, the temporary file takes 9 bytes of
-// the 20, the commit fails, writing in place fails.
-enum Fault { ReadBreaks = 1, NoTemporary = 2, ShortWrite = 4, NoCommit = 8, NoInPlace = 16 };
+// Where the disk fails under the settings file: reading breaks off, the
+// temporary file takes 9 bytes of the 20, the commit fails.
+enum Fault { ReadBreaks = 1, ShortWrite = 2, NoCommit = 4 };
 
 template <typename Device> struct Faulty final : Device
 {
@@ -37,8 +36,6 @@ template <typename Device> struct Faulty final : Device
     // write would put a torn record in place.
     qint64 writeData(const char *data, qint64 len) override
     {
-        if (!kReplacement && f & NoInPlace)
-            return -1;
         return Device::writeData(data,
                                  kReplacement && f & ShortWrite ? std::min<qint64>(len, 9) : len);
     }
@@ -56,8 +53,6 @@ struct Devices final : SettingsDevices
     std::unique_ptr<QSaveFile> replacement(const QString &path) const override
     {
         ++saves;
-        if (f & NoTemporary) // beside a folder that is not there
-            return SettingsDevices::replacement(u"/nonexistent/set.dat"_s);
         return std::make_unique<Faulty<QSaveFile>>(path, f);
     }
     // Uncommitted, the replacement drops its temporary file, as a failed rename does.
@@ -172,7 +167,8 @@ private Q_SLOTS:
         QTest::newRow("short write") << rw << true << int(ShortWrite) << true << false;
         QTest::newRow("commit failure") << rw << true << int(NoCommit) << true << false;
         QTest::newRow("read error, saved") << rw << true << int(ReadBreaks) << false << true;
-        QTest::newRow("in-place error") << rw << true << (NoTemporary | NoInPlace) << true << false;
+        QTest::newRow("read-only folder and file")
+            << (rw & ~QFile::WriteOwner) << false << 0 << true << false;
         QTest::newRow("read-only file") << (rw & ~QFile::WriteOwner) << true << 0 << true << false;
         QTest::newRow("write-only file") << (rw & ~QFile::ReadOwner) << true << 0 << false << false;
         QTest::newRow("read-only folder: saved in place") << rw << false << 0 << true << true;

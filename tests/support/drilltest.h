@@ -57,18 +57,6 @@ inline const char *nameOf(Drill drill)
     return QMetaEnum::fromType<Drill>().valueToKey(int(drill));
 }
 
-// The problems the check tests pose: 3 + 4 then 10 + 20, 9 - 2, 5 + ? = 12
-// then 12 - ? = 5, 6 * 7 and 35 : 5.
-inline std::map<Drill, QList<Problem>> checkedProblems()
-{
-    return {{Drill::Addition, {{3, 4}, {10, 20}}},
-            {Drill::Subtraction, {{9, 2}}},
-            {Drill::Completion,
-             {{5, 12, ProblemKind::MissingAddend}, {12, 5, ProblemKind::MissingSubtrahend}}},
-            {Drill::Multiplication, {{6, 7}}},
-            {Drill::Division, {{35, 5}}}};
-}
-
 } // namespace kalkora::test
 
 namespace kalkora {

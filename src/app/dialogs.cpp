@@ -16,6 +16,8 @@ void Dialogs::reportFileFault(QWidget *window, const QString &plain, const QStri
                               Channel channel, std::function<void()> then)
 {
     qCWarning(lcSettingsFile).noquote() << detail;
+    if (!then)
+        then = [] {};
     if (channel == Channel::Box)
         showFault(window, plain, std::move(then));
     else

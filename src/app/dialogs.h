@@ -35,11 +35,11 @@ public:
     // standard error as "kalkora: ...", and, on the Box channel, the plain
     // sentence in a box over the window. then() runs once the user has read
     // it, or at once on the other channel.
-    void reportFileFault(
-        QWidget *window, const QString &plain, const QString &detail, Channel channel,
-        std::function<void()> then = [] {});
+    void reportFileFault(QWidget *window, const QString &plain, const QString &detail,
+                         Channel channel, std::function<void()> then = {});
 
 protected:
+    // then is never empty.
     virtual void showFault(QWidget *window, const QString &plain, std::function<void()> then) = 0;
 };
 

@@ -49,7 +49,7 @@ void Ending::save(Dialogs::Channel channel, std::function<void()> then)
     if (const SettingsError error = m_store.save())
         m_dialogs.reportFileFault(&m_window, kSaveFailed.arg(m_store.file().path()), *error,
                                   channel, std::move(then));
-    else
+    else if (then)
         then();
 }
 

@@ -29,12 +29,10 @@ public:
 private:
     // The window's unload: the limits are saved, once; a question still
     // waiting is withdrawn. then() runs once a fault, if any, is told.
-    void unload(
-        Dialogs::Channel channel, std::function<void()> then = [] {});
+    void unload(Dialogs::Channel channel, std::function<void()> then = {});
     // Saves the limits without unloading, when the session is about to end
     // and the window may not get to close.
-    void save(
-        Dialogs::Channel channel, std::function<void()> then = [] {});
+    void save(Dialogs::Channel channel, std::function<void()> then = {});
 
     MainWindow &m_window;
     LimitStore &m_store;

@@ -51,18 +51,18 @@ def check(ok, what):
         sys.exit(f"FAIL: {what}; last heard: {heard()[-12:]}")
 
 
-def wait_for(probe, what, timeout=30.0):
+def wait_for(probe, what, timeout=30.0, silence=lambda: False):  # None at the end if silence() allows it
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         if (value := probe()) is not None:
             return value
         time.sleep(0.05)
-    check(False, f"timed out waiting for {what}")
+    check(silence(), f"timed out waiting for {what}")
 
 
-def hear(pattern, since, what):  # the first utterance from index since on that matches, and where
+def hear(pattern, since, what, *silence):  # the first utterance from index since on that matches, and where
     return wait_for(lambda: next(((at, match) for at, said in enumerate(heard()[since:], since)
-                                  if (match := re.search(pattern, said))), None), f"{what} ({pattern})")
+                                  if (match := re.search(pattern, said))), None), f"{what} ({pattern})", *silence)
 
 
 def key(*keys, action="key"):  # returns the count of utterances before them
@@ -107,17 +107,19 @@ wait_for(lambda: not orca_running() or None, "an Orca still running to end")
 orca = start("orca", "--debug-file", os.ttyname(orca_end))
 check(wait_for(lambda: True if heard() else False if orca.poll() is not None else None, "Orca to speak"),
       "Orca ended before it spoke: is another one running?")
-os.mkdir(workdir := os.path.join(home.name, "work"))
 # The child's desktop speaks Hungarian, and so do Qt's own texts (Igen).
-program = start(os.path.abspath(sys.argv[1]), cwd=workdir, QT_QPA_PLATFORM="xcb",
+program = start(os.path.abspath(sys.argv[1]), cwd=home.name, QT_QPA_PLATFORM="xcb",
                 LANG="hu_HU.UTF-8", LC_ALL="hu_HU.UTF-8")
 hear("Kalkora gyakorló", 0, "the window")
 
 def tab_to_answer():  # Tab up to the answer field; where it was heard, and the limit fields passed
     limits = []
+    # Orca 51 may say nothing at all of the tab strip it spoke of last; a
+    # stop heard as anything but the Tab key itself must name the control.
     while not (stop := hear(r"Válasz text|Nézzük|Eddigi feladatok|page tab|max\.: text", mark := key("Tab"),
-                            "the next control"))[1][0].startswith("Válasz"):
-        if "max.:" in stop[1][0]:  # named by its caption, its value heard with it (before it with Orca 43)
+                            "the next control", 10, lambda: heard()[mark:] == ["tab"])) or \
+            not stop[1][0].startswith("Válasz"):
+        if stop and "max.:" in stop[1][0]:  # named by its caption, its value heard with it (before it with Orca 43)
             limits.append(heard()[stop[0]] + " " + hear(r"^\d+( selected)?\.?$", mark, "its value")[1][0])
     return stop[0], limits
 

@@ -29,7 +29,6 @@ struct PresetDialogs final : Dialogs
 {
     void askToEnd(QWidget *, std::function<void(bool)> answered) override
     {
-        ++asked;
         question = std::move(answered);
     }
     void withdrawQuestion() override
@@ -39,7 +38,6 @@ struct PresetDialogs final : Dialogs
     }
     void showFault(QWidget *, const QString &, std::function<void()> then) override { then(); }
     std::function<void(bool)> question;
-    int asked = 0;
 };
 
 // The program as it starts, and what it meets: set.dat in a folder of its
@@ -131,7 +129,6 @@ private Q_SLOTS:
         window().show(); // the strip lays out its tab row when it is shown
         QCOMPARE(window().centralWidget()->size(), QSize(667, 370));
         QCOMPARE(window().tabStrip()->geometry(), QRect(3, 21, 661, 346));
-        QCOMPARE(window().tabStrip()->tabBar()->geometry(), QRect(0, 0, 661, 35));
         QCOMPARE(page(Div)->geometry(), QRect(0, 35, 661, 311)); // under the tab row
         QCOMPARE(window().minimumSize(), window().maximumSize());
         for (const auto &[drill, sign] : {std::pair{Add, u"+"_s}, {Sub, u"-"_s}}) {
@@ -317,7 +314,7 @@ private Q_SLOTS:
         front(Add, field);
         paste(field, u"3"_s);
         QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
-        QCOMPARE(m_run->dialogs.asked, 1);
+        QVERIFY(m_run->dialogs.question);
         if (end == EndBy::CloseWhileAsking)
             window().close();
         else

@@ -167,8 +167,6 @@ private Q_SLOTS:
         QTest::newRow("short write") << rw << true << int(ShortWrite) << true << false;
         QTest::newRow("commit failure") << rw << true << int(NoCommit) << true << false;
         QTest::newRow("read error, saved") << rw << true << int(ReadBreaks) << false << true;
-        QTest::newRow("read-only folder and file")
-            << (rw & ~QFile::WriteOwner) << false << 0 << true << false;
         QTest::newRow("read-only file") << (rw & ~QFile::WriteOwner) << true << 0 << true << false;
         QTest::newRow("write-only file") << (rw & ~QFile::ReadOwner) << true << 0 << false << false;
         QTest::newRow("read-only folder: saved in place") << rw << false << 0 << true << true;

@@ -121,17 +121,19 @@ class Run:  # one start of the program under a desktop's settings, set.dat holdi
 
 
 # The button and the history list, in the pages' own font, look the same on
-# every desktop and in every language.
+# every desktop and in every language, and the tabs read from the left in
+# their order: left to right in Hebrew too.
 def look(run):
-    picture = screen()
-    return [crop(picture, a) for a in run.find(pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE)]
+    picture, tabs = screen(), run.find(pyatspi.ROLE_PAGE_TAB)
+    return [crop(picture, a) for a in run.find(pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE)] + \
+        [t.name for t in sorted(tabs, key=lambda t: t.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x)]
 
 
 reference = None  # as the first desktop shows them
 for name, env, settings, dark, yes_no in DESKTOPS:
     run = Run(env, settings)
     reference = reference or look(run)
-    holds(lambda: None if look(run) == reference else f"{name}: the history list or the button looks different")
+    holds(lambda: None if look(run) == reference else f"{name}: the tabs, the button or the history list differ")
     for tab in run.find(pyatspi.ROLE_PAGE_TAB):
         run.click(tab)
         run.click(wait_for(lambda: run.find(pyatspi.ROLE_TEXT, name="Válasz"), f"{tab.name}: the answer field")[0])

@@ -272,7 +272,9 @@ private Q_SLOTS:
     // tightest here, as stored (no minimum; the field the file is too short
     // for as it was), but for one that admits no problem at all (completion
     // 1), which gets its minimum. Then the window, centred on the screen by
-    // its outer size, with the keyboard on the tab strip.
+    // its outer size, with the keyboard on the tab strip, from where Tab goes
+    // to the check button: the keyboard order is the pages' own, not the
+    // order in which their controls are made.
     void startUp()
     {
         start(QByteArray::fromHex("0200 0200 0100 0400 0200 0400 02"));
@@ -291,6 +293,8 @@ private Q_SLOTS:
             window().frameGeometry().center() - window().screen()->geometry().center();
         QVERIFY2(off.manhattanLength() <= 1, qPrintable(u"%1, %2 off"_s.arg(off.x()).arg(off.y())));
         QCOMPARE(window().focusWidget(), window().tabStrip()->tabBar());
+        QTest::keyClick(window().tabStrip()->tabBar(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page(Add)->findChild<QPushButton *>());
     }
 
     void endings_data()

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QMetaEnum>
 #include <QTest>
 
 #include <clocale>
@@ -107,7 +108,9 @@ private Q_SLOTS:
         // drawing. Huge limits stay as typed and pose big problems.
         QTest::addColumn<Limits>("limits");
         const auto row = [](const Limits &l) {
-            QTest::addRow("%s, limits typed %s", nameOf(l.drill), qPrintable(l.typed.join(u' ')))
+            QTest::addRow("%s, limits typed %s",
+                          QMetaEnum::fromType<Drill>().valueToKey(int(l.drill)),
+                          qPrintable(l.typed.join(u' ')))
                 << l;
         };
         row({Add, {"7"}, {"10"}, {"7"}, {"7"}});

@@ -8,7 +8,6 @@
 #include "core/drills.h"
 #include "core/problemsource.h"
 
-#include <QMetaEnum>
 #include <QStringList>
 
 #include <map>
@@ -50,12 +49,6 @@ private:
     StoppedClock m_clock;
     Generator m_random{m_clock};
 };
-
-// A drill's name in test rows, as the program calls it.
-inline const char *nameOf(Drill drill)
-{
-    return QMetaEnum::fromType<Drill>().valueToKey(int(drill));
-}
 
 } // namespace kalkora::test
 

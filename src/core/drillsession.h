@@ -50,6 +50,7 @@ public:
 
     int limitCount() const { return int(m_limitTexts.size()); }
     QString limitText(int index) const { return m_limitTexts.at(index); }
+    QStringList limitTexts() const { return m_limitTexts; }
     void setLimitText(int index, const QString &text);
     // Leaving a limit field: a value below the field's minimum becomes the
     // minimum; any other text stays exactly as typed. True when it changed.

@@ -85,11 +85,12 @@ private Q_SLOTS:
         const int seeds = drill == Div && drawing == Drawing::First ? 0 : 1;
         const StoppedClock clock;
         Generator random(clock);
+        const DrillRules &rules = rulesOf(drill);
         QHash<std::pair<qint64, qint64>, int> hits;
         const int samples = std::max(3000, 60 * count);
         for (int i = 0; i < samples; ++i) {
             clock.readings = 0;
-            const Problem p = rulesOf(drill).draw(random, limits, drawing, {0, 0, current});
+            const Problem p = rules.draw(random, limits, drawing, {0, 0, current});
             QVERIFY(everyAttempt ? clock.readings >= seeds : clock.readings == seeds);
             if (!admissible(drill, p, limits, drawing))
                 QFAIL(toString(p));
@@ -99,6 +100,11 @@ private Q_SLOTS:
         // Every problem the page may pose comes up about equally often.
         const auto [least, most] = std::minmax_element(hits.cbegin(), hits.cend());
         QVERIFY(*least * 3 > samples / count && *most < 3 * samples / count);
+        // Under limits that admit no problem a drawing gives up, and poses the
+        // page's smallest problem: one its least workable limits admit.
+        const Problem smallest = rules.draw(random, {0, 0}, drawing, {0, 0, current});
+        if (!admissible(drill, smallest, rules.leastWorkable(drawing, {0, 0, current}), drawing))
+            QFAIL(toString(smallest));
     }
 
     void limits_data()
@@ -132,23 +138,17 @@ private Q_SLOTS:
         const auto &[drill, typed, left, first, next] = limits;
         PosedProblems drawn; // none posed: all drawn
         DrillSession leaving(drill, drawn), drawing(drill, drawn);
-        const auto textsOf = [](const DrillSession &s) {
-            QStringList texts;
-            for (int i = 0; i < s.limitCount(); ++i)
-                texts << s.limitText(i);
-            return texts;
-        };
         for (int i = 0; i < typed.size(); ++i) {
             leaving.setLimitText(i, typed[i]);
             const bool changed = leaving.leaveLimit(i);
             QCOMPARE(changed, leaving.limitText(i) != typed[i]);
             drawing.setLimitText(i, typed[i]);
         }
-        QCOMPARE(textsOf(leaving), left);
+        QCOMPARE(leaving.limitTexts(), left);
         drawing.poseFirstProblem();
         for (const auto &[kind, texts] :
              {std::pair{Drawing::First, first}, {Drawing::Next, next}}) {
-            QCOMPARE(textsOf(drawing), texts);
+            QCOMPARE(drawing.limitTexts(), texts);
             const Problem p = drawing.problem();
             if (!admissible(drill, p, drawing.limitValues(), kind) || p.first > kLimitCap + 1)
                 QFAIL(toString(p));

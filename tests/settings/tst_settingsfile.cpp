@@ -112,10 +112,10 @@ private Q_SLOTS:
         QTest::newRow("no file") << QByteArray() << initial
                                  << QStringList{"1", "2", "3", "-3", "256", "4660", "-1"}
                                  << QByteArray::fromHex("0100 0200 0300 FDFF 0001 3412 FFFF");
-        QTest::newRow("empty") << QByteArray("") << initial
-                               << QStringList{"2.5", "3.5", "-2.5", "1.4", "-0.6", "32766.5", "9"}
-                               << QByteArray::fromHex(
-                                      "0200 0400 FEFF 0100 FFFF FE7F 0900"); // halves to even
+        QTest::newRow("14 bytes, as saved")
+            << kOld.left(14) << QStringList{"1", "2", "3", "4", "5", "6", "7"}
+            << QStringList{"2.5", "3.5", "-2.5", "1.4", "-0.6", "32766.5", "9"}
+            << QByteArray::fromHex("0200 0400 FEFF 0100 FFFF FE7F 0900"); // halves to even
         // A short file holds only the fields that fit in it wholly.
         QTest::newRow("3 bytes")
             << kOld.left(3) << QStringList{"1", "50", "50", "50", "5", "50", "5"}

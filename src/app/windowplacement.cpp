@@ -10,15 +10,18 @@
 #include <cmath>
 
 namespace kalkora {
+namespace {
 
+// Where a window of the given outer size (frame, title bar and menu bar
+// included) has its top-left corner when centred on the whole screen. Worked
+// out in single precision; on a screen smaller than the window the corner lies
+// off the screen, and the window keeps its size.
 QPoint centredPosition(const QRect &screen, const QSize &frame)
 {
     const float left = (float(screen.width()) - float(frame.width())) / 2.0f;
     const float top = (float(screen.height()) - float(frame.height())) / 2.0f;
     return screen.topLeft() + QPoint(int(std::floor(left)), int(std::floor(top)));
 }
-
-namespace {
 
 // The window manager puts its frame around the window only when it is first
 // shown, so before that only the inner size is known. When the frame turns

@@ -6,14 +6,18 @@
 # the end question follows them; the history list as under Qt's own font
 # whatever the desktop's; the window left to right under a right-to-left
 # language, whose words the end question still speaks; a limit just typed
-# kept when the system ends the program by a signal.
+# kept when the system ends the program by a signal; the menu bar kept on
+# the window under a global menu.
 #   usage: desktops.py <path to kalkora>
 import collections, ctypes, os, re, select, signal, subprocess, sys, tempfile, time
 
 import pyatspi
+from gi.repository import Gio
 
 home = tempfile.TemporaryDirectory(prefix="kalkora-desktops-")  # removed at exit
 OLD = bytes.fromhex("0B00 0C00 0D00 0E00 0300 1500 0400")
+# A global menu, as Plasma has, which Qt would move every window's menu bar to.
+Gio.bus_own_name_on_connection(Gio.bus_get_sync(Gio.BusType.SESSION), "com.canonical.AppMenu.Registrar", 0, None, None)
 DARKER = "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n"
 
 
@@ -87,7 +91,7 @@ def colours(picture, accessible):  # the background, most common, and the colour
 
 
 class Run:  # one start of the program under a desktop's settings, set.dat holding OLD (None: a folder)
-    def __init__(self, env={}, settings={}, stored=OLD):
+    def __init__(self, env={}, settings={}, stored=OLD, stderr=None):
         config, self.folder = tempfile.mkdtemp(dir=home.name), tempfile.mkdtemp(dir=home.name)
         for path, text in settings.items():
             os.makedirs(os.path.dirname(f"{config}/{path}"), exist_ok=True)
@@ -96,7 +100,7 @@ class Run:  # one start of the program under a desktop's settings, set.dat holdi
         subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)  # over nothing it shows
         self.process = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=self.folder, env={
             **os.environ, "XDG_CONFIG_HOME": config, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_LOGGING_RULES": "default.debug=false", "LANG": "C.UTF-8", "LC_ALL": "", **env})
+            "QT_LOGGING_RULES": "default.debug=false", "LANG": "C.UTF-8", "LC_ALL": "", **env}, stderr=stderr)
         # The gtk3 theme's GTK registers an application of its own, without the window.
         self.app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id()
                                           == self.process.pid and self.find(pyatspi.ROLE_PAGE_TAB, app=a)), None),
@@ -134,6 +138,7 @@ for name, env, settings, dark, yes_no in DESKTOPS:
     run = Run(env, settings)
     reference = reference or look(run)
     holds(lambda: None if look(run) == reference else f"{name}: the tabs, the button or the history list differ")
+    holds(lambda: None if run.find(pyatspi.ROLE_MENU_BAR) else f"{name}: the menu bar is not on the window")
     for tab in run.find(pyatspi.ROLE_PAGE_TAB):
         run.click(tab)
         run.click(wait_for(lambda: run.find(pyatspi.ROLE_TEXT, name="Válasz"), f"{tab.name}: the answer field")[0])
@@ -154,23 +159,24 @@ for name, env, settings, dark, yes_no in DESKTOPS:
 
 # A settings file that can be neither read nor written is told in a box over
 # the window at the start, and at the end after Yes; once read, the program ends.
-run = Run(stored=None)
+run = Run(stored=None, stderr=subprocess.PIPE)
 
 
-def read(told):  # waits for a box that says it, and closes it with Return
+def read(told, key="Return"):  # waits for a box that says it, and closes it with the key
     def saying():
         return [d for d in run.find(pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
                 if pyatspi.findDescendant(d, lambda a: told in a.name)]
     wait_for(saying, f"a box saying {told}")
-    subprocess.run(["xdotool", "key", "Return"], check=True)
+    subprocess.run(["xdotool", "key", key], check=True)
     wait_for(lambda: not saying(), f"the box saying {told} to close")
 
 
 read("nem sikerült betölteni")
 run.ask()
-read("Befejezed")  # Yes
+read("Befejezed", "y")  # Yes, by its underlined letter
 read("nem sikerült elmenteni")
-check(run.process.wait(timeout=20) == 0, "the exit code after the save fault was read")
+logged = run.process.communicate(timeout=20)[1].decode()  # each fault told once on standard error too
+check(run.process.returncode == 0 and logged.count("kalkora: ") == 2, f"the end after the save fault: {logged}")
 
 # A limit typed, then the system ends the program: set.dat written once, as
 # inotify counts it, with the limit as typed; a SIGKILL leaves the old file.

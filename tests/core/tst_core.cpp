@@ -58,21 +58,15 @@ private Q_SLOTS:
         const Drawing first = Drawing::First, next = Drawing::Next;
         const ProblemKind addend = ProblemKind::MissingAddend;
         row("addition reaches past 99", {Add, next, {200, 0}, 199 * 100});
-        row("addition, tightest", {Add, next, {2, 0}, 1});
         row("addition first keeps below 100", {Add, first, {250, 0}, 99 * 99});
         row("subtraction, limit 10.5 reaches 11", {Sub, next, {10.5, 0}, 55});
-        row("subtraction, tightest", {Sub, first, {2, 0}, 1});
-        row("addend first, tightest", {Compl, first, {4, 0}, 1});
         row("addend after subtrahend", {Compl, next, {50, 0}, 576, ProblemKind::MissingSubtrahend});
         row("subtrahend after addend", {Compl, next, {10, 0}, 55, addend});
-        row("subtrahend, tightest", {Compl, next, {1, 0}, 1, addend});
         row("subtrahend keeps its second number to 100", {Compl, next, {150, 0}, 9999, addend});
         row("multiplication first ignores the multiplier", {Mult, first, {50, 5}, 62});
         row("multiplication", {Mult, next, {50, 5}, 56});
-        row("multiplication, tightest", {Mult, next, {4, 2}, 1});
         row("division first", {Div, first, {50, 5}, 39});
         row("division, factors up to 11", {Div, next, {500, 30}, 100});
-        row("division, tightest", {Div, next, {4, 2}, 1});
     }
 
     void drawing()
@@ -171,9 +165,7 @@ private Q_SLOTS:
         row("15d-1", 1.5);
         row("4E-x", 4);
         row("&Hf1G", 241);
-        row("& o 17", 15);
         row("&O78", 7);
-        row("99999999999999999999", 1e20);
         row("1e999", qInf());
         row(QStringLiteral("4\u0663"), 4); // only ASCII digits
     }

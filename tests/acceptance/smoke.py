@@ -135,7 +135,9 @@ while (tab := hear(r"(\S+) page tab", key("ctrl+Tab") if tabs else 0, "a tab")[1
         at = hear(f"{RIGHT}|{WRONG}", key(*str(solve(problem)), "Return"), "a verdict")[0]
         check(RIGHT in heard()[at], f"{problem[0]!r} answered {solve(problem)} judged wrong on {tab}")
         problem = hear(PROBLEM, at, "the new problem")[1]
-    check(tab_to_answer()[1], f"no limit field heard as Tab went round the page {tab}")
+    # Orca 48 at times lets a focus change pass in silence (seen once on a
+    # limit field on Debian 13): a page heard without one is gone round again.
+    check(tab_to_answer()[1] or tab_to_answer()[1], f"no limit field heard as Tab went round the page {tab} twice")
 check(len(tabs) > 1, f"the pages heard: {tabs}")
 
 mark = key("alt+b")
